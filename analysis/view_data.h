@@ -1,0 +1,43 @@
+// What the view holds besides its window: run inputs, last results, graph
+// appearance, canvas and graph rectangle. Runs, listings and exports work on it.
+#pragma once
+#include <array>
+#include <string>
+
+#include "analysis/analysis_settings.h"
+#include "analysis/display_settings.h"
+#include "lang/result_points.h"
+#include "lang/workareas.h"
+
+enum GraphMode { GRAPH_BODE = 1, GRAPH_FILT = 2 };
+
+struct CanvasSize {
+    int width = 400;
+    int height = 300;
+};
+
+struct GraphRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// The graph rectangle of a canvas: 20 % to 60 % of each side.
+GraphRect defaultPlotRect(CanvasSize canvas);
+
+struct ViewData {
+    int pointCount = 0;
+    int graphMode = GRAPH_BODE;
+    std::array<FrequencyPoint, kResultCapacity> frequencyPoints{};
+    std::array<TimePoint, kResultCapacity> timePoints{};
+    std::string sourceText;  // UTF-8, line ends as the editor holds them
+    int workAreasReady = 0;
+
+    AnalysisSettings settings;
+    BodeDisplaySettings bode;
+    FiltDisplaySettings filt;
+
+    CanvasSize canvasSize;
+    GraphRect plotRect = defaultPlotRect(CanvasSize{});
+};

@@ -1,0 +1,110 @@
+// The work areas: obtained once, reset before every compile, released with the view.
+#include "lang/workareas.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+WorkAreas workAreas;
+
+namespace {
+
+bool areasHeld = false;
+
+template <typename T>
+bool obtain(T*& area, int count)
+{
+    area = new (std::nothrow) T[count]();
+    return area != nullptr;
+}
+
+template <typename T>
+void release(T*& area)
+{
+    delete[] area;
+    area = nullptr;
+}
+
+}  // namespace
+
+int allocWorkAreas()
+{
+    WorkAreas& w = workAreas;
+    int failures = 0;
+    failures += !obtain(w.source, kSourceCapacity);
+    failures += !obtain(w.lineText, kLineCapacity);
+    failures += !obtain(w.diagnostics, kDiagnosticsCapacity);
+    failures += !obtain(w.nodes, kNodeCapacity);
+    failures += !obtain(w.token, kTokenCapacity);
+    failures += !obtain(w.code, kCodeCapacity);
+    w.identifiers = new (std::nothrow) char[kIdentCapacity][kIdentNameSize]();
+    failures += w.identifiers == nullptr;
+    failures += !obtain(w.evalStack, kEvalStackCapacity);
+    failures += !obtain(w.identValues, kIdentValueCapacity);
+    failures += !obtain(w.sweepPoints, kResultCapacity);
+    failures += !obtain(w.filtPoints, kResultCapacity);
+    areasHeld = true;
+    if (failures != 0) {
+        freeWorkAreas();
+        return failures;
+    }
+    std::strcpy(w.identifiers[0], "s");
+    return 0;
+}
+
+void freeWorkAreas()
+{
+    WorkAreas& w = workAreas;
+    if (!areasHeld)
+        return;
+    release(w.source);
+    release(w.lineText);
+    release(w.diagnostics);
+    release(w.nodes);
+    release(w.token);
+    release(w.code);
+    delete[] w.identifiers;
+    w.identifiers = nullptr;
+    release(w.evalStack);
+    release(w.identValues);
+    release(w.sweepPoints);
+    release(w.filtPoints);
+    areasHeld = false;
+}
+
+bool workAreasHeld()
+{
+    return areasHeld;
+}
+
+void resetCompiler()
+{
+    WorkAreas& w = workAreas;
+    w.sourcePos = 0;
+    w.diagnostics[0] = '\0';
+    w.diagLength = 0;
+    w.nodeCount = 0;
+    w.nodes[0].kind = 0;
+    w.errorCount = 0;
+    w.codeCount = 0;
+    w.code[0].opcode = 0;
+    w.identCount = 1;
+    std::strcpy(w.identifiers[0], "s");
+}
+
+void appendDiagnostic(const char* format, ...)
+{
+    WorkAreas& w = workAreas;
+    if (w.diagLength >= kDiagnosticsCap)
+        return;
+    // The longest message (a syntax message with a full line) is far below the
+    // room left behind the cap, so a message is cut only at the area's end.
+    const int room = kDiagnosticsCapacity - w.diagLength;
+    va_list args;
+    va_start(args, format);
+    const int written = std::vsnprintf(w.diagnostics + w.diagLength, static_cast<size_t>(room), format, args);
+    va_end(args);
+    if (written > 0)
+        w.diagLength += written < room ? written : room - 1;
+}
