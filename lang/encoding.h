@@ -1,0 +1,20 @@
+// Conversions between UTF-8 (the GUI's and the command line's text) and code page 932
+// (the interpreter's buffers and the files Brenno writes).
+#pragma once
+#include <string>
+
+bool isValidUtf8(const std::string& bytes);
+
+// Every character that code page 932 cannot represent becomes "?".
+std::string utf8ToCp932Replacing(const std::string& utf8);
+
+// Fails on the first character that code page 932 cannot represent; badChar then
+// holds that character (UTF-8) and line its 1-based line number.
+struct Cp932Failure {
+    std::string badChar;
+    int line = 0;
+};
+bool utf8ToCp932Strict(const std::string& utf8, std::string& out, Cp932Failure& failure);
+
+// Bytes that are not valid code page 932 become U+FFFD.
+std::string cp932ToUtf8(const std::string& cp932);
