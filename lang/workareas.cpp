@@ -31,6 +31,8 @@ void release(T*& area)
 int allocWorkAreas()
 {
     WorkAreas& w = workAreas;
+    if (areasHeld)
+        return 0;
     int failures = 0;
     failures += !obtain(w.source, kSourceCapacity);
     failures += !obtain(w.lineText, kLineCapacity);
@@ -91,6 +93,10 @@ void resetCompiler()
     w.code[0].opcode = 0;
     w.identCount = 1;
     std::strcpy(w.identifiers[0], "s");
+    w.tokenLength = 0;
+    w.areaOverflowed = false;
+    w.lineStart = 0;
+    w.lineSearchedTo = 0;
 }
 
 void appendDiagnostic(const char* format, ...)
@@ -107,4 +113,22 @@ void appendDiagnostic(const char* format, ...)
     va_end(args);
     if (written > 0)
         w.diagLength += written < room ? written : room - 1;
+}
+
+void reportAreaOverflow(const char* message)
+{
+    workAreas.areaOverflowed = true;
+    appendDiagnostic("%s \r\n", message);
+}
+
+Node* newNode(int kind, int operand, double value)
+{
+    WorkAreas& w = workAreas;
+    if (w.nodeCount >= kNodeCapacity) {
+        reportAreaOverflow("ERROR : node-area over-flow.");
+        return nullptr;
+    }
+    Node* node = &w.nodes[w.nodeCount++];
+    *node = Node{kind, operand, value, nullptr, nullptr};
+    return node;
 }

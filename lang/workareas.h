@@ -64,6 +64,13 @@ struct WorkAreas {
     TokenValue tokenValue;
     int divZeroCount = 0;
     q_complex anonymousResult;  // exists before any allocation, never reset
+
+    // A refused node, instruction or name: the compile counts one error at its end.
+    bool areaOverflowed = false;
+    // The line of the last token: its start, and how far the text before the
+    // token has been searched for line ends (tokens only move forward).
+    int lineStart = 0;
+    int lineSearchedTo = 0;
 };
 
 extern WorkAreas workAreas;
@@ -74,4 +81,7 @@ void freeWorkAreas();
 bool workAreasHeld();
 void resetCompiler();
 void appendDiagnostic(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Null when the node area is full (the overflow is reported).
 Node* newNode(int kind, int operand, double value);
+// Appends an area's overflow message and marks the compile as failed.
+void reportAreaOverflow(const char* message);

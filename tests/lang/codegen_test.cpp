@@ -1,0 +1,49 @@
+// The internal code of statements, the worked example and the code area limit.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "lang/codegen.h"
+#include "lang_fixture.h"
+
+namespace {
+
+struct Expected {
+    int opcode;
+    int operand;
+    double value;
+};
+
+class CodegenTest : public LangTest {
+protected:
+    void expectCode(const std::vector<Expected>& expected)
+    {
+        ASSERT_EQ(workAreas.codeCount, static_cast<int>(expected.size()));
+        for (size_t i = 0; i < expected.size(); ++i) {
+            const Instruction& got = workAreas.code[i];
+            EXPECT_EQ(kCodeNames[got.opcode], std::string(kCodeNames[expected[i].opcode])) << "at " << i;
+            EXPECT_EQ(got.operand, expected[i].operand) << "at " << i;
+            EXPECT_EQ(got.value, expected[i].value) << "at " << i;
+        }
+    }
+};
+
+TEST_F(CodegenTest, SampleProgramCompilesToTheTwentyTwoInstructions)
+{
+    ASSERT_EQ(compile(std::string(kSampleProgram) + "/* 0-order Hold (sampling period 1.2sec) */\r\n"), 0);
+    EXPECT_EQ(workAreas.errorCount, 0);
+    EXPECT_STREQ(workAreas.identifiers[1], "H");
+    expectCode({
+        {PSH_NMBR, 0, 1}, {PSH_S, 0, 0}, {CAL, FN_MIN, 0}, {PSH_NMBR, 0, 1.2},
+        {CAL, FN_MUL, 0}, {CAL, FN_EXP, 0}, {CAL, FN_SUB, 0}, {PSH_S, 0, 0},
+        {CAL, FN_DIV, 0}, {POP_LEXPR, 1, 0},
+        {SET_FREQ_INITIAL, 0, 0.1}, {SET_FREQ_FINAL, 0, 10}, {SET_FREQ_TICKS, 0, 80},
+        {SET_FREQ_SEQ_TYPE, FREQ_SEQ_GEO, 0},
+        {SET_TIME_INITIAL, 0, 0.01}, {SET_TIME_FINAL, 0, 5}, {SET_TIME_TICKS, 0, 80},
+        {SET_FILT_A, 0, 4}, {SET_FILT_B, 0, 0}, {SET_FILT_K1, 0, 4}, {SET_FILT_K2, 0, 0.2},
+        {SET_PROBE, 1, 0},
+    });
+}
+
+}  // namespace
