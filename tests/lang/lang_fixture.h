@@ -2,6 +2,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "lang/parser.h"
@@ -22,6 +23,14 @@ protected:
     }
 
     static std::string diagnostics() { return workAreas.diagnostics; }
+
+    // Code page 932 bytes straight into the source buffer.
+    static void setSource(const std::string& bytes)
+    {
+        ASSERT_LE(bytes.size(), static_cast<size_t>(kSourceTextLimit));
+        std::memcpy(workAreas.source, bytes.data(), bytes.size());
+        workAreas.source[bytes.size()] = '\0';
+    }
 };
 
 // The editor's sample program, without its comment line.
