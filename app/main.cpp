@@ -1,12 +1,9 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "app/brenno_app.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(" - Brenno");
-    window.resize(800, 600);
-    window.show();
+    CBrennoApp app(argc, argv);
+    if (!app.InitInstance())
+        return 1;
     return app.exec();
 }

@@ -1,0 +1,6 @@
+// The about box: program icon, name and version.
+#pragma once
+
+class QWidget;
+
+void showAboutBox(QWidget* parent);

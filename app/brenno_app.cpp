@@ -1,0 +1,35 @@
+#include "app/brenno_app.h"
+
+#include <QIcon>
+
+#include "app/brenno_doc.h"
+#include "app/main_frame.h"
+#include "app/single_instance.h"
+
+CBrennoApp::CBrennoApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Brenno"));
+    setOrganizationName(QStringLiteral("Drux-Brenno-AppType003"));
+    setApplicationVersion(QStringLiteral(BRENNO_VERSION));
+    setDesktopFileName(QStringLiteral("Drux.Brenno.AppType003"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/brenno.svg")));
+}
+
+CBrennoApp::~CBrennoApp() = default;
+
+bool CBrennoApp::InitInstance()
+{
+    // A second copy leaves without a word and without waking the first one.
+    instance_ = std::make_unique<SingleInstance>(SingleInstance::defaultLockPath());
+    if (!instance_->acquire())
+        return false;
+
+    mainFrame_ = std::make_unique<CMainFrame>();
+    const QStringList files = arguments().mid(1);
+    if (files.isEmpty())
+        mainFrame_->document()->OnNewDocument();
+    else if (!mainFrame_->document()->OnOpenDocument(files.constFirst()))
+        return false;
+    mainFrame_->show();
+    return true;
+}

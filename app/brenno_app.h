@@ -1,0 +1,24 @@
+// The application: one copy per user, the settings store, the main frame and its document.
+#pragma once
+#include <QApplication>
+#include <memory>
+
+class CMainFrame;
+class SingleInstance;
+
+class CBrennoApp : public QApplication {
+    Q_OBJECT
+public:
+    CBrennoApp(int& argc, char** argv);
+    ~CBrennoApp() override;
+
+    // False ends the process: another copy runs, or the file named on the command line
+    // could not be opened.
+    bool InitInstance();
+
+    CMainFrame* mainFrame() const { return mainFrame_.get(); }
+
+private:
+    std::unique_ptr<SingleInstance> instance_;
+    std::unique_ptr<CMainFrame> mainFrame_;
+};

@@ -1,0 +1,333 @@
+#include "app/main_frame.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/about_box.h"
+#include "app/app_settings.h"
+#include "app/brenno_doc.h"
+#include "app/command_ids.h"
+#include "app/command_table.h"
+#include "app/key_state_indicators.h"
+#include "panes/edit_text_wnd.h"
+#include "panes/output_wnd.h"
+#include "panes/properties_wnd_bode.h"
+#include "panes/properties_wnd_filt.h"
+#include "view/brenno_view.h"
+#include "view/edit_routing.h"
+
+namespace {
+
+const char kAppTitle[] = "Brenno";
+const char kLookKey[] = "ApplicationLook";
+const char kGeometryKey[] = "MainFrame/Geometry";
+const char kStateKey[] = "MainFrame/State";
+constexpr int kSeparator = 0;
+
+const int kLooks[] = {ID_VIEW_APPLOOK_WIN_2000,        ID_VIEW_APPLOOK_OFF_XP,        ID_VIEW_APPLOOK_WIN_XP,
+                      ID_VIEW_APPLOOK_OFF_2003,        ID_VIEW_APPLOOK_VS_2005,       ID_VIEW_APPLOOK_VS_2008,
+                      ID_VIEW_APPLOOK_OFF_2007_BLUE,   ID_VIEW_APPLOOK_OFF_2007_BLACK, ID_VIEW_APPLOOK_OFF_2007_SILVER,
+                      ID_VIEW_APPLOOK_OFF_2007_AQUA};
+
+bool isLook(int id)
+{
+    return std::find(std::begin(kLooks), std::end(kLooks), id) != std::end(kLooks);
+}
+
+// Commands whose work comes with later versions: shown, but greyed.
+bool isPending(int id) { return id == ID_VIEW_CUSTOMIZE || isLook(id); }
+
+void placePane(QDockWidget* pane, const char* caption, const char* objectName, const char* icon)
+{
+    pane->setWindowTitle(QString::fromUtf8(caption));
+    pane->setObjectName(QLatin1String(objectName));
+    pane->setAllowedAreas(Qt::AllDockWidgetAreas);
+    pane->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                      QDockWidget::DockWidgetFloatable);
+    if (icon)
+        pane->setWindowIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
+}
+
+QStringList localFiles(const QMimeData* mime)
+{
+    QStringList paths;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    return paths;
+}
+
+// The first widget of a pane that takes the focus from the keyboard.
+QWidget* focusTargetOf(QWidget* pane)
+{
+    if (pane->focusProxy() || pane->focusPolicy() & Qt::TabFocus)
+        return pane;
+    for (QWidget* child : pane->findChildren<QWidget*>())
+        if (child->isVisible() && child->focusPolicy() & Qt::TabFocus)
+            return child;
+    return pane;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(QWidget* parent)
+    : QMainWindow(parent), document_(new CBrennoDoc(this)), view_(new CBrennoView(this))
+{
+    appLook_ = openAppSettings()->value(QLatin1String(kLookKey), kDefaultAppLook).toInt();
+    setCentralWidget(view_);
+    resize(800, 600);
+    setMinimumSize(800, 600);
+    setAcceptDrops(true);
+
+    createActions();
+    createMenus();
+    createToolBars();
+    createStatusBar();
+    createDockPanes();
+    dockPanes();
+    ApplyLook(appLook_);
+    restoreLayout();
+
+    connect(document_, &CBrennoDoc::titleChanged, this,
+            [this](const QString& title) { setWindowTitle(title + QStringLiteral(" - ") + QLatin1String(kAppTitle)); });
+    connect(view_, &CBrennoView::stateChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(new EditStateWatch(this), &EditStateWatch::changed, this, &CMainFrame::UpdateCommandUI);
+    document_->AttachView(view_);
+    view_->OnInitialUpdate();
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnCommand(int id)
+{
+    if (!view_->OnCommand(id))
+        OnFrameCommand(id);
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    for (auto it = actions_.cbegin(); it != actions_.cend(); ++it)
+        if (const std::optional<bool> enabled = view_->CommandEnabled(it.key()))
+            it.value()->setEnabled(*enabled);
+}
+
+void CMainFrame::ApplyLook(int look)
+{
+    appLook_ = look;
+    if (QAction* action = commandAction(look))
+        action->setChecked(true);
+    openAppSettings()->setValue(QLatin1String(kLookKey), look);
+}
+
+void CMainFrame::OnFrameCommand(int id)
+{
+    switch (id) {
+    case ID_APP_EXIT: close(); break;
+    case ID_APP_ABOUT: showAboutBox(this); break;
+    case ID_VIEW_STATUS_BAR: statusBar()->setVisible(commandAction(id)->isChecked()); break;
+    case ID_NEXT_PANE: focusAdjacentPane(1); break;
+    case ID_PREV_PANE: focusAdjacentPane(-1); break;
+    default:
+        if (isLook(id))
+            ApplyLook(id);
+        break;
+    }
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationFontChange || event->type() == QEvent::ThemeChange)
+        outputWnd_->UpdateFonts();
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    auto settings = openAppSettings();
+    settings->setValue(QLatin1String(kGeometryKey), saveGeometry());
+    settings->setValue(QLatin1String(kStateKey), saveState());
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// Several files open one after the other; the last one stays in the editor.
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QString& path : localFiles(event->mimeData()))
+        document_->OnOpenDocument(path);
+    event->acceptProposedAction();
+}
+
+void CMainFrame::createActions()
+{
+    lookGroup_ = new QActionGroup(this);
+    for (int id : allCommandIds()) {
+        QAction* action = makeCommandAction(id, this, WithShortcuts::Yes);
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        if (isLook(id)) {
+            action->setCheckable(true);
+            lookGroup_->addAction(action);
+        }
+        action->setEnabled(!isPending(id));
+        addAction(action);
+        actions_.insert(id, action);
+    }
+    QAction* statusBarToggle = commandAction(ID_VIEW_STATUS_BAR);
+    statusBarToggle->setCheckable(true);
+    statusBarToggle->setChecked(true);
+}
+
+void CMainFrame::createMenus()
+{
+    menuBar()->setNativeMenuBar(false);
+    addMenu(QStringLiteral("ファイル(&F)"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, kSeparator, ID_SAVE_GRAPH_IMAGE,
+                                             ID_IMAGE_SIZE, kSeparator, ID_APP_EXIT});
+    addMenu(QStringLiteral("編集(&E)"), {ID_EDIT_UNDO, kSeparator, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE});
+    addMenu(QStringLiteral("解析"),
+            {ID_BODE_ANALYSIS, ID_FILT_ANALYSIS, ID_EDITOR_FONT, kSeparator, ID_SAVE_GRAPH_CSV});
+    QMenu* viewMenu = addMenu(QStringLiteral("表示(&V)"), {});
+    viewMenu->addMenu(createPaneListMenu());
+    viewMenu->addAction(commandAction(ID_VIEW_STATUS_BAR));
+    viewMenu->addMenu(createLookMenu());
+    addMenu(QStringLiteral("ヘルプ(&H)"), {ID_APP_ABOUT});
+}
+
+QMenu* CMainFrame::addMenu(const QString& title, std::initializer_list<int> ids)
+{
+    QMenu* menu = menuBar()->addMenu(title);
+    addCommands(menu, ids);
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    return menu;
+}
+
+void CMainFrame::addCommands(QMenu* menu, std::initializer_list<int> ids)
+{
+    for (int id : ids) {
+        if (id == kSeparator)
+            menu->addSeparator();
+        else
+            menu->addAction(commandAction(id));
+    }
+}
+
+// Filled when it opens, so that it lists the toolbars and panes as they are then.
+QMenu* CMainFrame::createPaneListMenu()
+{
+    auto* menu = new QMenu(QString::fromUtf8(findCommand(ID_VIEW_TOOLBAR)->text), this);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        menu->clear();
+        for (QToolBar* toolBar : findChildren<QToolBar*>(QString(), Qt::FindDirectChildrenOnly))
+            menu->addAction(toolBar->toggleViewAction());
+        for (QDockWidget* pane : findChildren<QDockWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            menu->addAction(pane->toggleViewAction());
+        menu->addSeparator();
+        menu->addAction(commandAction(ID_VIEW_CUSTOMIZE));
+    });
+    return menu;
+}
+
+QMenu* CMainFrame::createLookMenu()
+{
+    auto* menu = new QMenu(QStringLiteral("アプリケーションの外観(&A)"), this);
+    addCommands(menu, {ID_VIEW_APPLOOK_WIN_2000, ID_VIEW_APPLOOK_OFF_XP, ID_VIEW_APPLOOK_WIN_XP,
+                       ID_VIEW_APPLOOK_OFF_2003, ID_VIEW_APPLOOK_VS_2005, ID_VIEW_APPLOOK_VS_2008});
+    QMenu* office2007 = menu->addMenu(QStringLiteral("Office 2007(&7)"));
+    addCommands(office2007, {ID_VIEW_APPLOOK_OFF_2007_BLUE, ID_VIEW_APPLOOK_OFF_2007_BLACK,
+                             ID_VIEW_APPLOOK_OFF_2007_SILVER, ID_VIEW_APPLOOK_OFF_2007_AQUA});
+    return menu;
+}
+
+void CMainFrame::createToolBars()
+{
+    mainToolBar_ = addToolBar(QStringLiteral("標準"));
+    mainToolBar_->setObjectName(QStringLiteral("MainToolBar"));
+    mainToolBar_->setIconSize(QSize(16, 16));
+    const int buttons[] = {ID_FILE_NEW,      ID_FILE_OPEN,      ID_FILE_SAVE, kSeparator,        ID_EDIT_CUT,
+                           ID_EDIT_COPY,     ID_EDIT_PASTE,     kSeparator,   ID_BODE_ANALYSIS,  ID_FILT_ANALYSIS,
+                           kSeparator,       ID_SAVE_GRAPH_CSV, kSeparator,   ID_APP_ABOUT};
+    for (int id : buttons) {
+        if (id == kSeparator)
+            mainToolBar_->addSeparator();
+        else
+            mainToolBar_->addAction(commandAction(id));
+    }
+}
+
+void CMainFrame::createStatusBar()
+{
+    statusBar()->addWidget(new QLabel(QStringLiteral("レディ"), statusBar()), 1);
+    new KeyStateIndicators(statusBar());
+}
+
+void CMainFrame::createDockPanes()
+{
+    outputWnd_ = new COutputWnd(this);
+    propertiesWndBode_ = new CPropertiesWndBODE(this);
+    propertiesWndFilt_ = new CPropertiesWndFILT(this);
+    editTextWnd_ = new CEditTextWnd(this);
+    placePane(outputWnd_, "出力", "OutputWnd", "output");
+    placePane(propertiesWndBode_, "BODE 設定", "PropertiesWndBODE", "bode");
+    placePane(propertiesWndFilt_, "FILT 設定", "PropertiesWndFILT", "filt");
+    placePane(editTextWnd_, "プログラム ソース", "EditTextWnd", nullptr);
+
+    const auto route = [this](int id) { OnCommand(id); };
+    connect(editTextWnd_, &CEditTextWnd::commandSent, this, route);
+    connect(propertiesWndBode_, &CPropertiesWndBODE::commandSent, this, route);
+    connect(propertiesWndFilt_, &CPropertiesWndFILT::commandSent, this, route);
+}
+
+// Editor and output share the bottom edge, the editor on the left; FILT above Bode on the right.
+void CMainFrame::dockPanes()
+{
+    addDockWidget(Qt::BottomDockWidgetArea, editTextWnd_);
+    splitDockWidget(editTextWnd_, outputWnd_, Qt::Horizontal);
+    addDockWidget(Qt::RightDockWidgetArea, propertiesWndFilt_);
+    addDockWidget(Qt::RightDockWidgetArea, propertiesWndBode_);
+    resizeDocks({editTextWnd_, outputWnd_}, {400, 400}, Qt::Horizontal);
+    resizeDocks({outputWnd_}, {160}, Qt::Vertical);
+    resizeDocks({propertiesWndFilt_}, {192}, Qt::Horizontal);
+}
+
+// The previous run's window and pane layout replaces the initial one.
+void CMainFrame::restoreLayout()
+{
+    auto settings = openAppSettings();
+    restoreGeometry(settings->value(QLatin1String(kGeometryKey)).toByteArray());
+    restoreState(settings->value(QLatin1String(kStateKey)).toByteArray());
+}
+
+void CMainFrame::focusAdjacentPane(int step)
+{
+    QList<QWidget*> panes;
+    for (QWidget* pane : QList<QWidget*>{view_, outputWnd_, editTextWnd_, propertiesWndFilt_, propertiesWndBode_})
+        if (pane->isVisible())
+            panes.append(pane);
+    if (panes.isEmpty())
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    qsizetype current = 0;
+    for (qsizetype i = 0; i < panes.size(); ++i)
+        if (focus && (panes[i] == focus || panes[i]->isAncestorOf(focus)))
+            current = i;
+    const qsizetype next = (current + step + panes.size()) % panes.size();
+    focusTargetOf(panes[next])->setFocus(Qt::TabFocusReason);
+}

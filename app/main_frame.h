@@ -1,0 +1,72 @@
+// The main window: menu bar, main toolbar, status bar and the four docking panes
+// around the graph view. Commands reach the view first, then the frame.
+#pragma once
+#include <QMainWindow>
+#include <QMap>
+
+class CBrennoDoc;
+class CBrennoView;
+class CEditTextWnd;
+class COutputWnd;
+class CPropertiesWndBODE;
+class CPropertiesWndFILT;
+class QAction;
+class QActionGroup;
+class QMenu;
+class QToolBar;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+
+    CBrennoDoc* document() const { return document_; }
+    CBrennoView* view() const { return view_; }
+    COutputWnd* outputWnd() const { return outputWnd_; }
+    CPropertiesWndBODE* propertiesWndBode() const { return propertiesWndBode_; }
+    CPropertiesWndFILT* propertiesWndFilt() const { return propertiesWndFilt_; }
+    CEditTextWnd* editTextWnd() const { return editTextWnd_; }
+    QToolBar* mainToolBar() const { return mainToolBar_; }
+    QAction* commandAction(int id) const { return actions_.value(id); }
+    int appLook() const { return appLook_; }
+
+    // A menu, toolbar, accelerator or pane command.
+    void OnCommand(int id);
+    // Enable states that follow the view's data and the keyboard focus.
+    void UpdateCommandUI();
+    // Records the look and stores it in the settings.
+    void ApplyLook(int look);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createStatusBar();
+    void createDockPanes();
+    void dockPanes();
+    void restoreLayout();
+
+    QMenu* addMenu(const QString& title, std::initializer_list<int> ids);
+    void addCommands(QMenu* menu, std::initializer_list<int> ids);
+    QMenu* createPaneListMenu();
+    QMenu* createLookMenu();
+    void OnFrameCommand(int id);
+    void focusAdjacentPane(int step);
+
+    CBrennoDoc* document_;
+    CBrennoView* view_;
+    COutputWnd* outputWnd_ = nullptr;
+    CPropertiesWndBODE* propertiesWndBode_ = nullptr;
+    CPropertiesWndFILT* propertiesWndFilt_ = nullptr;
+    CEditTextWnd* editTextWnd_ = nullptr;
+    QToolBar* mainToolBar_ = nullptr;
+    QMap<int, QAction*> actions_;
+    QActionGroup* lookGroup_ = nullptr;
+    int appLook_;
+};

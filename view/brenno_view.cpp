@@ -1,0 +1,303 @@
+#include "view/brenno_view.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollBar>
+
+#include "analysis/analysis_runs.h"
+#include "analysis/graph_csv.h"
+#include "app/brenno_doc.h"
+#include "app/command_ids.h"
+#include "app/main_frame.h"
+#include "lang/workareas.h"
+#include "panes/edit_text_wnd.h"
+#include "panes/output_wnd.h"
+#include "panes/properties_wnd_bode.h"
+#include "panes/properties_wnd_filt.h"
+#include "view/edit_routing.h"
+#include "view/file_dialogs.h"
+#include "view/source_file_io.h"
+
+namespace {
+
+const char kAppTitle[] = "Brenno";
+
+bool isEditCommand(int id)
+{
+    return id == ID_EDIT_CUT || id == ID_EDIT_COPY || id == ID_EDIT_PASTE || id == ID_EDIT_UNDO;
+}
+
+}  // namespace
+
+CBrennoView::CBrennoView(QWidget* parent)
+    : QAbstractScrollArea(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAutoFillBackground(false);
+}
+
+CBrennoView::~CBrennoView()
+{
+    if (data_.workAreasReady)
+        freeWorkAreas();
+}
+
+void CBrennoView::OnInitialUpdate()
+{
+    UpdateScrollSizes();
+    if (CMainFrame* frame = mainFrame())
+        frame->document()->SetTitle(QString());
+}
+
+bool CBrennoView::OnCommand(int id)
+{
+    if (isEditCommand(id)) {
+        routeEditCommand(id, QApplication::focusWidget());
+        return true;
+    }
+    switch (id) {
+    case ID_FILE_NEW: OnFileNew(); break;
+    case ID_FILE_OPEN: OpenSourceFile(); break;
+    case ID_FILE_SAVE: SaveSourceFile(); break;
+    case ID_FILE_PRINT: PrintView(); break;
+    case ID_BODE_ANALYSIS: RunBodeAnalysis(data_.settings.useProgramFreq); break;
+    case ID_FILT_ANALYSIS: RunFiltAnalysis(data_.settings.useProgramTime); break;
+    case ID_SAVE_GRAPH_CSV: ExportGraphCsv(); break;
+    case ID_EDITOR_FONT: mainFrame()->editTextWnd()->OnEditorFont(); break;
+    case ID_PROPERTY_BODE_ITEM_CHANGED:
+    case ID_PROPERTY_BODE_ITEM_FONT_CHANGED:
+    case ID_PROPERTY_FILT_ITEM_CHANGED:
+    case ID_PROPERTY_FILT_ITEM_FONT_CHANGED: RepaintView(); break;
+    case ID_SAVE_GRAPH_IMAGE:
+    case ID_IMAGE_SIZE: break;
+    default: return false;
+    }
+    emit stateChanged();
+    return true;
+}
+
+std::optional<bool> CBrennoView::CommandEnabled(int id) const
+{
+    if (isEditCommand(id))
+        return editCommandEnabled(id, QApplication::focusWidget());
+    switch (id) {
+    case ID_SAVE_GRAPH_CSV: return csvExportEnabled(data_);
+    case ID_SAVE_GRAPH_IMAGE:
+    case ID_IMAGE_SIZE: return false;
+    default: return std::nullopt;
+    }
+}
+
+void CBrennoView::OnFileNew()
+{
+    CMainFrame* frame = mainFrame();
+    frame->document()->OnNewDocument();
+    const auto answer = QMessageBox::question(this, QString::fromUtf8(kAppTitle),
+                                              QStringLiteral("作業中のプログラムソースを破棄しますか."),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
+        return;
+    frame->editTextWnd()->SetText(QString());
+    data_.pointCount = 0;
+    RepaintView();
+}
+
+void CBrennoView::OpenSourceFile()
+{
+    const QString path = askOpenPath(this, QStringLiteral("Open Interpreter Source."), QStringLiteral("txt"),
+                                     {QStringLiteral("Source Files (*.txt)"), QStringLiteral("TEXT Files (*.*)")});
+    if (!path.isEmpty())
+        LoadSourceFile(path);
+}
+
+void CBrennoView::SaveSourceFile()
+{
+    const QString path = askSavePath(this, QStringLiteral("Save Interpreter Source."), QStringLiteral("txt"),
+                                     QStringLiteral("source.txt"), {QStringLiteral("TEXT Files (*.txt)")});
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!writeSourceFile(path, mainFrame()->editTextWnd()->Text(), error))
+        showFileError(error, path);
+}
+
+bool CBrennoView::LoadSourceFile(const QString& path)
+{
+    QString text;
+    QString error;
+    if (!readSourceFile(path, text, error)) {
+        showFileError(error, path);
+        return false;
+    }
+    mainFrame()->editTextWnd()->SetText(text);
+    // The previous program's code is dropped; listings and graph wait for the next run.
+    workAreas.codeCount = 0;
+    return true;
+}
+
+void CBrennoView::RunBodeAnalysis(int useProgram) { ::RunBodeAnalysis(data_, *this, useProgram); }
+
+void CBrennoView::RunFiltAnalysis(int useProgram) { ::RunFiltAnalysis(data_, *this, useProgram); }
+
+void CBrennoView::ExportGraphCsv()
+{
+    const std::string bytes = graphCsvText(data_);
+    if (bytes.empty())
+        return;
+    const QString path = askSavePath(window(), QString(), QStringLiteral("csv"), QString(),
+                                     {QStringLiteral("CSV(*.csv)"), QStringLiteral("TEXT(*.txt)"),
+                                      QStringLiteral("ALL(*.*)")});
+    if (path.isEmpty())
+        return;
+    std::string error;
+    if (!writeGraphCsvFile(QFile::encodeName(path).toStdString(), bytes, error))
+        ShowStopMessage(error);
+}
+
+void CBrennoView::PrintView()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter(&printer);
+    // One screen pixel keeps its size on paper.
+    const qreal scale = printer.resolution() / qreal(logicalDpiX());
+    painter.scale(scale, scale);
+    paintCanvas(painter);
+}
+
+void CBrennoView::UpdateScrollSizes()
+{
+    const CanvasSize canvas = data_.canvasSize;
+    const int shorterSide = std::min(canvas.width, canvas.height);
+    const QSize visible = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, canvas.width - visible.width()));
+    verticalScrollBar()->setRange(0, std::max(0, canvas.height - visible.height()));
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        bar->setPageStep(shorterSide / 4);
+        bar->setSingleStep(shorterSide / 40);
+    }
+    viewport()->update();
+}
+
+std::string CBrennoView::EditorText() { return mainFrame()->editTextWnd()->Text().toStdString(); }
+
+void CBrennoView::SetCompileOutput(const std::string& utf8)
+{
+    mainFrame()->outputWnd()->SetCompileOutput(QString::fromStdString(utf8));
+}
+
+void CBrennoView::ResetCodeListing() { mainFrame()->outputWnd()->ResetCodeListing(); }
+
+void CBrennoView::ClearResultListing() { mainFrame()->outputWnd()->ClearResultListing(); }
+
+void CBrennoView::ShowCodeListing(const Listing& listing) { mainFrame()->outputWnd()->ShowCodeListing(listing); }
+
+void CBrennoView::ShowResultListing(const Listing& listing) { mainFrame()->outputWnd()->ShowResultListing(listing); }
+
+void CBrennoView::SetBodeAnalysisValues(double start, double end, int count, int inOmega, int arithmetic)
+{
+    mainFrame()->propertiesWndBode()->SetAnalysisValues(start, end, count, inOmega, arithmetic);
+}
+
+void CBrennoView::SetBodeGraphValues(int showGain, int showPhase, double freqAxisMin, double freqAxisMax,
+                                     int radianUnits, int linearFreqAxis, double dbRef, double dbDiv,
+                                     double linGainMin, double linGainMax, int linearGain)
+{
+    mainFrame()->propertiesWndBode()->SetGraphValues(showGain, showPhase, freqAxisMin, freqAxisMax, radianUnits,
+                                                     linearFreqAxis, dbRef, dbDiv, linGainMin, linGainMax,
+                                                     linearGain);
+}
+
+void CBrennoView::SetFiltAnalysisValues(double start, double end, int count, double a, double b, double k1,
+                                        double k2)
+{
+    mainFrame()->propertiesWndFilt()->SetAnalysisValues(start, end, count, a, b, k1, k2);
+}
+
+void CBrennoView::SetFiltGraphValues(double timeAxisMin, double timeAxisMax, double levelMin, double levelMax)
+{
+    mainFrame()->propertiesWndFilt()->SetGraphValues(timeAxisMin, timeAxisMax, levelMin, levelMax);
+}
+
+void CBrennoView::RepaintView() { viewport()->update(); }
+
+void CBrennoView::ShowStopMessage(const std::string& utf8)
+{
+    QMessageBox::critical(this, QString::fromUtf8(kAppTitle), QString::fromStdString(utf8));
+}
+
+void CBrennoView::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void CBrennoView::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
+
+void CBrennoView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), palette().window());
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    paintCanvas(painter);
+}
+
+void CBrennoView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollSizes();
+}
+
+void CBrennoView::scrollContentsBy(int, int) { viewport()->update(); }
+
+void CBrennoView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton)
+        showEditMenu(event->globalPosition().toPoint());
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void CBrennoView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right click opens the menu on release; this covers the keyboard's menu key.
+    if (event->reason() != QContextMenuEvent::Mouse)
+        showEditMenu(event->globalPos());
+    event->accept();
+}
+
+void CBrennoView::paintCanvas(QPainter& painter)
+{
+    const CanvasSize canvas = data_.canvasSize;
+    const GraphRect& plot = data_.plotRect;
+    painter.fillRect(QRect(0, 0, canvas.width, canvas.height), Qt::white);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(QPoint(plot.left, plot.top), QPoint(plot.right - 1, plot.bottom - 1)));
+}
+
+void CBrennoView::showEditMenu(const QPoint& globalPos)
+{
+    CMainFrame* frame = mainFrame();
+    frame->UpdateCommandUI();
+    QMenu menu(this);
+    for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
+        menu.addAction(frame->commandAction(id));
+    menu.exec(globalPos);
+}
+
+void CBrennoView::showFileError(const QString& message, const QString& path)
+{
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kAppTitle), message, QMessageBox::Ok, this);
+    box.setInformativeText(QDir::toNativeSeparators(path));
+    box.exec();
+}
+
+CMainFrame* CBrennoView::mainFrame() const { return qobject_cast<CMainFrame*>(window()); }

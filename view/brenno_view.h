@@ -1,0 +1,80 @@
+// The graph view: holds the run inputs, the last results and the display settings,
+// shows the canvas, and takes the menu commands first.
+#pragma once
+#include <QAbstractScrollArea>
+#include <optional>
+
+#include "analysis/run_hooks.h"
+#include "analysis/view_data.h"
+
+class CMainFrame;
+class QPainter;
+
+class CBrennoView : public QAbstractScrollArea, public AnalysisHooks {
+    Q_OBJECT
+public:
+    explicit CBrennoView(QWidget* parent = nullptr);
+    ~CBrennoView() override;
+
+    // Once the view sits in its main frame: scroll sizes and an untitled document.
+    void OnInitialUpdate();
+
+    ViewData& data() { return data_; }
+    const ViewData& data() const { return data_; }
+
+    // False when the command is not the view's.
+    bool OnCommand(int id);
+    // No value for a command whose state the view leaves alone.
+    std::optional<bool> CommandEnabled(int id) const;
+
+    void OnFileNew();
+    void OpenSourceFile();
+    void SaveSourceFile();
+    bool LoadSourceFile(const QString& path);
+    void RunBodeAnalysis(int useProgram);
+    void RunFiltAnalysis(int useProgram);
+    void ExportGraphCsv();
+    void PrintView();
+
+    // The scroll sizes follow canvasSize: page a quarter, line a fortieth of its smaller side.
+    void UpdateScrollSizes();
+
+    // AnalysisHooks
+    std::string EditorText() override;
+    void SetCompileOutput(const std::string& utf8) override;
+    void ResetCodeListing() override;
+    void ClearResultListing() override;
+    void ShowCodeListing(const Listing& listing) override;
+    void ShowResultListing(const Listing& listing) override;
+    void SetBodeAnalysisValues(double start, double end, int count, int inOmega, int arithmetic) override;
+    void SetBodeGraphValues(int showGain, int showPhase, double freqAxisMin, double freqAxisMax, int radianUnits,
+                            int linearFreqAxis, double dbRef, double dbDiv, double linGainMin, double linGainMax,
+                            int linearGain) override;
+    void SetFiltAnalysisValues(double start, double end, int count, double a, double b, double k1,
+                               double k2) override;
+    void SetFiltGraphValues(double timeAxisMin, double timeAxisMax, double levelMin, double levelMax) override;
+    void RepaintView() override;
+    void ShowStopMessage(const std::string& utf8) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+
+signals:
+    // The view's data changed in a way that may change command states.
+    void stateChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // Everything the screen, the printer and image files show of the view.
+    void paintCanvas(QPainter& painter);
+    void showEditMenu(const QPoint& globalPos);
+    void showFileError(const QString& message, const QString& path);
+    CMainFrame* mainFrame() const;
+
+    ViewData data_;
+};

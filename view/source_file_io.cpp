@@ -1,0 +1,67 @@
+#include "view/source_file_io.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <string>
+
+#include "lang/encoding.h"
+
+namespace {
+
+const char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+QString decodeSource(QByteArray bytes)
+{
+    if (bytes.startsWith(kUtf8Bom))
+        bytes.remove(0, 3);
+    std::string raw = bytes.toStdString();
+    if (!isValidUtf8(raw))
+        raw = cp932ToUtf8(raw);
+    return QString::fromStdString(raw);
+}
+
+QString unrepresentableMessage(const Cp932Failure& failure)
+{
+    return QStringLiteral("Couldn't save source file: the character \"%1\" on line %2 cannot be written in code page 932.")
+        .arg(QString::fromStdString(failure.badChar))
+        .arg(failure.line);
+}
+
+}  // namespace
+
+bool readSourceFile(const QString& path, QString& text, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Couldn't open source file: ") + file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = QStringLiteral("Couldn't read source file: ") + file.errorString();
+        return false;
+    }
+    text = decodeSource(bytes);
+    return true;
+}
+
+bool writeSourceFile(const QString& path, const QString& text, QString& error)
+{
+    std::string bytes;
+    Cp932Failure failure;
+    if (!utf8ToCp932Strict(text.toStdString(), bytes, failure)) {
+        error = unrepresentableMessage(failure);
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = QStringLiteral("Couldn't open destination file: ") + file.errorString();
+        return false;
+    }
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    if (!file.commit()) {
+        error = QStringLiteral("Couldn't write destination file: ") + file.errorString();
+        return false;
+    }
+    return true;
+}
