@@ -1,0 +1,107 @@
+// Arbitrary bytes through text loading, compile and, after a clean compile,
+// evaluation; the sanitizers and the checks below turn any fault into a crash.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "lang/encoding.h"
+#include "lang/evaluator.h"
+#include "lang/parser.h"
+#include "lang/source_text.h"
+#include "lang/workareas.h"
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+bool isBinary(int function)
+{
+    return function == FN_ADD || function == FN_SUB || function == FN_MUL || function == FN_DIV ||
+           function == FN_POW || function == FN_PARALLEL;
+}
+
+// The first byte chooses the road: the editor's UTF-8 text through the
+// conversion, or raw code page 932 bytes straight into the source buffer.
+void loadInput(const std::string& input)
+{
+    if (input.empty() || (input[0] & 1) == 0) {
+        loadSourceText(input);
+        return;
+    }
+    const size_t length = input.size() - 1 < static_cast<size_t>(kSourceTextLimit) ? input.size() - 1
+                                                                                      : kSourceTextLimit;
+    std::memcpy(workAreas.source, input.data() + 1, length);
+    workAreas.source[length] = '\0';
+}
+
+void checkAreas()
+{
+    const WorkAreas& w = workAreas;
+    check(w.diagLength >= 0 && w.diagLength < kDiagnosticsCapacity);
+    check(std::strlen(w.diagnostics) == static_cast<size_t>(w.diagLength));
+    check(w.codeCount >= 0 && w.codeCount <= kCodeCapacity);
+    check(w.identCount >= 1 && w.identCount <= kIdentCapacity);
+    check(w.nodeCount >= 0 && w.nodeCount <= kNodeCapacity);
+    check(std::strlen(w.lineText) <= static_cast<size_t>(kLineTextLimit));
+}
+
+// Clean code is balanced statement by statement and stays within the stack.
+void checkStackUse()
+{
+    int depth = 0;
+    for (int i = 0; i < workAreas.codeCount; ++i) {
+        const Instruction& instruction = workAreas.code[i];
+        switch (instruction.opcode) {
+        case PSH_IDNT: case PSH_LEXPR: case PSH_NMBR: case PSH_S:
+            ++depth;
+            break;
+        case POP_IDNT: case POP_LEXPR:
+            check(depth == 1);
+            --depth;
+            break;
+        case CAL:
+            depth -= isBinary(instruction.operand) ? 1 : 0;
+            break;
+        default:
+            break;
+        }
+        check(depth >= 0 && depth <= 200);
+    }
+    check(depth == 0);
+}
+
+void evaluateAFew()
+{
+    const q_complex points[] = {{0, 0}, {0, 1}, {1e-3, -2}, {1e200, 1e200}};
+    for (const q_complex& s : points) {
+        for (int probe = -1; probe < workAreas.identCount && probe < 4; ++probe)
+            evaluateProgram(s, probe);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static const bool held = allocWorkAreas() == 0;
+    check(held);
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    check(isValidUtf8(cp932ToUtf8(input)));
+
+    resetCompiler();
+    loadInput(input);
+    const int result = compileProgram();
+    check(result >= 0 && result <= 2);
+    checkAreas();
+    if (workAreas.errorCount == 0) {
+        checkStackUse();
+        evaluateAFew();
+    }
+    return 0;
+}
