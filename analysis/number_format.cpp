@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -44,6 +45,10 @@ std::string formatDouble(const char* format, double value)
 std::string formatInt(const char* format, long value)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, value);
+    // "%d" reads an int and "%ld" a long: pass the argument the format asks for.
+    if (std::strchr(format, 'l') != nullptr)
+        std::snprintf(buffer, sizeof buffer, format, value);
+    else
+        std::snprintf(buffer, sizeof buffer, format, static_cast<int>(value));
     return buffer;
 }

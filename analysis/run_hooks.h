@@ -15,6 +15,7 @@ public:
     virtual void SetCompileOutput(const std::string& utf8) = 0;
     virtual void ResetCodeListing() = 0;    // the five code columns, no rows
     virtual void ClearResultListing() = 0;  // no columns, no rows
+    // Each replaces the list's columns and rows with the listing's.
     virtual void ShowCodeListing(const Listing& listing) = 0;
     virtual void ShowResultListing(const Listing& listing) = 0;
 

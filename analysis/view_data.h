@@ -41,3 +41,6 @@ struct ViewData {
     CanvasSize canvasSize;
     GraphRect plotRect = defaultPlotRect(CanvasSize{});
 };
+
+// pointCount held to the arrays' size: how many points readers may take.
+int validPointCount(const ViewData& view);

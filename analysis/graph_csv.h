@@ -1,0 +1,16 @@
+// The points of the last run as a CSV file, as the graph currently shows them.
+#pragma once
+#include <string>
+
+#include "analysis/view_data.h"
+
+// Saving is offered only when the view holds points of a known graph mode.
+bool csvExportEnabled(const ViewData& view);
+
+// The file's bytes: code page 932 (ASCII in practice), CR LF line ends with a
+// space before them, "%E" numbers, no terminating zero.
+std::string graphCsvText(const ViewData& view);
+
+// Creates or truncates path and writes bytes unchanged; on failure error names
+// the file and the system's reason.
+bool writeGraphCsvFile(const std::string& path, const std::string& bytes, std::string& error);

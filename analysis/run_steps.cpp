@@ -1,0 +1,82 @@
+#include "analysis/run_steps.h"
+
+#include "analysis/listings.h"
+#include "analysis/run_messages.h"
+#include "lang/encoding.h"
+#include "lang/parser.h"
+#include "lang/source_text.h"
+#include "lang/workareas.h"
+
+namespace {
+
+// The work areas belong to the process, the flag to the view: a second view
+// (or a test's) finds them held and must not obtain them twice.
+bool obtainWorkAreas(ViewData& view, AnalysisHooks& hooks)
+{
+    if (view.workAreasReady)
+        return true;
+    if (!workAreasHeld() && allocWorkAreas() != 0) {
+        hooks.ShowStopMessage(kWorkAreasFailedMessage);
+        return false;
+    }
+    view.workAreasReady = 1;
+    return true;
+}
+
+}  // namespace
+
+bool beginRun(ViewData& view, AnalysisHooks& hooks, int graphMode)
+{
+    if (!obtainWorkAreas(view, hooks))
+        return false;
+    view.graphMode = graphMode;
+    view.pointCount = 0;
+    resetCompiler();
+    hooks.SetCompileOutput("");
+    hooks.ResetCodeListing();
+    hooks.ClearResultListing();
+    view.sourceText = hooks.EditorText();
+    loadSourceText(view.sourceText);
+    return true;
+}
+
+bool compileSource(ViewData& view, AnalysisHooks& hooks)
+{
+    compileProgram();
+    if (workAreas.errorCount == 0)
+        return true;
+    failRun(view, hooks, cp932ToUtf8(workAreas.diagnostics));
+    return false;
+}
+
+RunOutcome failRun(ViewData& view, AnalysisHooks& hooks, const std::string& message)
+{
+    hooks.SetCompileOutput(message);
+    view.pointCount = 0;
+    FillResultListing(view, hooks);
+    workAreas.codeCount = 0;
+    FillCodeListing(hooks);
+    hooks.RepaintView();
+    return RUN_FAILED;
+}
+
+RunOutcome missingSetup(AnalysisHooks& hooks, const char* message)
+{
+    hooks.SetCompileOutput(message);
+    hooks.RepaintView();
+    return RUN_FAILED;
+}
+
+RunOutcome dividedByZero(ViewData& view, AnalysisHooks& hooks)
+{
+    hooks.SetCompileOutput(kDividedByZeroMessage);
+    RefreshListings(view, hooks);
+    return RUN_DIVIDED_BY_ZERO;
+}
+
+void showCleanRun(ViewData& view, AnalysisHooks& hooks, const char* message)
+{
+    hooks.SetCompileOutput(message);
+    FillCodeListing(hooks);
+    FillResultListing(view, hooks);
+}

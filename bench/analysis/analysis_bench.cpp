@@ -1,0 +1,38 @@
+// A Bode run of 2047 points and a FILT run of 2048 points of the sample
+// program, each from the program text to the CSV text.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "analysis/analysis_runs.h"
+#include "analysis/graph_csv.h"
+#include "analysis/quiet_hooks.h"
+#include "lang/workareas.h"
+
+namespace {
+
+constexpr const char* kSampleProgram =
+    "H(s) = (1-exp(-s*1.2))/s;\r\nFREQ 0.1, 10, 80, GEO;\r\nTIME 0.01, 5, 80;\r\nFILT 4.0, 0.0, 4.0, 0.2;\r\n"
+    "PROBE H(s);\r\n/* 0-order Hold (sampling period 1.2sec) */\r\n";
+
+using AnalysisRun = RunOutcome (*)(ViewData&, AnalysisHooks&, int);
+
+void runToCsv(benchmark::State& state, AnalysisRun run, int AnalysisSettings::*count, int points)
+{
+    auto view = std::make_unique<ViewData>();
+    view->settings.*count = points;
+    QuietHooks hooks(kSampleProgram);
+    for (auto _ : state) {
+        if (run(*view, hooks, 0) != RUN_CLEAN || view->pointCount != points)
+            state.SkipWithError("the run did not end cleanly");
+        benchmark::DoNotOptimize(graphCsvText(*view));
+    }
+    freeWorkAreas();
+}
+
+BENCHMARK_CAPTURE(runToCsv, bode_2047_points, RunBodeAnalysis, &AnalysisSettings::sweepCount, 2047)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(runToCsv, filt_2048_points, RunFiltAnalysis, &AnalysisSettings::timeCount, 2048)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace

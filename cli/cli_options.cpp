@@ -1,0 +1,252 @@
+#include "cli/cli_options.h"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <vector>
+
+const char* const kCliUsage =
+    "usage: brenno-cli bode|filt [options] FILE\n"
+    "  Runs the analysis on the program in FILE (\"-\": standard input) and writes\n"
+    "  the graph data as CSV to standard output.\n"
+    "Setup (default: the application's initial settings)\n"
+    "  --from-program      take FREQ/OMEGA (bode) or TIME and FILT (filt) from the program\n"
+    "  --start X --end Y   the range\n"
+    "  --count N           the number of points\n"
+    "  --hz | --omega      bode: the range in Hz or in rad/s\n"
+    "  --geo | --arith     bode: geometric or arithmetic sequence\n"
+    "  --filt A,B,K1,K2    filt: the FILT parameters\n"
+    "Display (bode, applied after the run)\n"
+    "  --units hz|rad      frequency in Hz and phase in degrees, or rad/s and radians\n"
+    "  --gain db|linear    gain in dB or linear\n"
+    "Output\n"
+    "  --csv FILE          write the CSV to FILE instead of standard output\n"
+    "  --code              print the internal-code listing instead of the CSV\n"
+    "  --points            print the graph-data listing instead of the CSV\n"
+    "  --help              show this text\n"
+    "Exit status: 0 clean run, 1 failed run, 2 division by zero, 64 usage error.\n";
+
+namespace {
+
+bool parseNumber(const std::string& text, std::optional<double>& value)
+{
+    if (text.empty())
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    const double parsed = std::strtod(text.c_str(), &end);
+    if (*end != '\0' || errno != 0 || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool parseCount(const std::string& text, std::optional<int>& value)
+{
+    if (text.empty())
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    const long parsed = std::strtol(text.c_str(), &end, 10);
+    if (*end != '\0' || errno != 0 || parsed < INT_MIN || parsed > INT_MAX)
+        return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+// Four numbers separated by commas.
+bool parseFiltParameters(const std::string& text, std::optional<std::array<double, 4>>& value)
+{
+    std::array<double, 4> parameters{};
+    size_t from = 0;
+    for (size_t i = 0; i < parameters.size(); ++i) {
+        const bool last = i + 1 == parameters.size();
+        const size_t comma = text.find(',', from);
+        if ((comma == std::string::npos) != last)
+            return false;
+        std::optional<double> number;
+        if (!parseNumber(text.substr(from, last ? std::string::npos : comma - from), number))
+            return false;
+        parameters[i] = *number;
+        from = comma + 1;
+    }
+    value = parameters;
+    return true;
+}
+
+bool parseChoice(const std::string& text, const char* one, const char* zero, std::optional<int>& value)
+{
+    if (text != one && text != zero)
+        return false;
+    value = text == one ? 1 : 0;
+    return true;
+}
+
+enum OptionScope { ANY_ANALYSIS, BODE_ONLY, FILT_ONLY };
+
+// Setup options give what --from-program leaves to the program.
+enum OptionRole { SETUP, NOT_SETUP };
+
+using OptionValue = const std::string&;
+
+struct OptionSpec {
+    OptionScope scope;
+    OptionRole role;
+    bool takesValue;
+    // Stores the value; false when it is not valid for the option.
+    bool (*apply)(CliOptions&, OptionValue);
+};
+
+const std::map<std::string, OptionSpec>& optionTable()
+{
+    static const std::map<std::string, OptionSpec> table = {
+        {"--from-program",
+         {ANY_ANALYSIS, NOT_SETUP, false, [](CliOptions& o, OptionValue) { return o.fromProgram = true; }}},
+        {"--start", {ANY_ANALYSIS, SETUP, true, [](CliOptions& o, OptionValue v) { return parseNumber(v, o.start); }}},
+        {"--end", {ANY_ANALYSIS, SETUP, true, [](CliOptions& o, OptionValue v) { return parseNumber(v, o.end); }}},
+        {"--count", {ANY_ANALYSIS, SETUP, true, [](CliOptions& o, OptionValue v) { return parseCount(v, o.count); }}},
+        {"--hz", {BODE_ONLY, SETUP, false, [](CliOptions& o, OptionValue) { o.inOmega = 0; return true; }}},
+        {"--omega", {BODE_ONLY, SETUP, false, [](CliOptions& o, OptionValue) { o.inOmega = 1; return true; }}},
+        {"--geo", {BODE_ONLY, SETUP, false, [](CliOptions& o, OptionValue) { o.arithmetic = 0; return true; }}},
+        {"--arith", {BODE_ONLY, SETUP, false, [](CliOptions& o, OptionValue) { o.arithmetic = 1; return true; }}},
+        {"--filt",
+         {FILT_ONLY, SETUP, true, [](CliOptions& o, OptionValue v) { return parseFiltParameters(v, o.filt); }}},
+        {"--units",
+         {BODE_ONLY, NOT_SETUP, true,
+          [](CliOptions& o, OptionValue v) { return parseChoice(v, "rad", "hz", o.radianUnits); }}},
+        {"--gain",
+         {BODE_ONLY, NOT_SETUP, true,
+          [](CliOptions& o, OptionValue v) { return parseChoice(v, "linear", "db", o.linearGain); }}},
+        {"--code", {ANY_ANALYSIS, NOT_SETUP, false, [](CliOptions& o, OptionValue) { return o.code = true; }}},
+        {"--points", {ANY_ANALYSIS, NOT_SETUP, false, [](CliOptions& o, OptionValue) { return o.points = true; }}},
+        {"--csv",
+         {ANY_ANALYSIS, NOT_SETUP, true, [](CliOptions& o, OptionValue v) { o.csvPath = v; return !v.empty(); }}},
+    };
+    return table;
+}
+
+bool parseAnalysis(const std::string& word, CliAnalysis& analysis)
+{
+    if (word == "bode")
+        analysis = CLI_BODE;
+    else if (word == "filt")
+        analysis = CLI_FILT;
+    else
+        return false;
+    return true;
+}
+
+bool scopeFits(OptionScope scope, CliAnalysis analysis)
+{
+    return scope == ANY_ANALYSIS || (scope == BODE_ONLY) == (analysis == CLI_BODE);
+}
+
+}  // namespace
+
+bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std::string& error)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+        options.help = true;
+        return true;
+    }
+    if (args.empty() || !parseAnalysis(args[0], options.analysis)) {
+        error = args.empty() ? "no analysis given" : "unknown analysis \"" + args[0] + "\"";
+        return false;
+    }
+    std::vector<std::string> files;
+    std::string setupOption;
+    bool optionsEnded = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        std::string arg = args[i];
+        if (optionsEnded || arg == "-" || arg.compare(0, 2, "--") != 0) {
+            files.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "--help") {
+            options.help = true;
+            return true;
+        }
+        std::string value;
+        const size_t equals = arg.find('=');
+        const bool inlineValue = equals != std::string::npos;
+        if (inlineValue) {
+            value = arg.substr(equals + 1);
+            arg.erase(equals);
+        }
+        const auto found = optionTable().find(arg);
+        if (found == optionTable().end()) {
+            error = "unknown option " + arg;
+            return false;
+        }
+        const OptionSpec& spec = found->second;
+        if (!scopeFits(spec.scope, options.analysis)) {
+            error = arg + " does not apply to " + args[0];
+            return false;
+        }
+        if (spec.takesValue && !inlineValue) {
+            if (i + 1 == args.size()) {
+                error = arg + " needs a value";
+                return false;
+            }
+            value = args[++i];
+        } else if (!spec.takesValue && inlineValue) {
+            error = arg + " takes no value";
+            return false;
+        }
+        if (!spec.apply(options, value)) {
+            error = "invalid value \"" + value + "\" for " + arg;
+            return false;
+        }
+        if (spec.role == SETUP)
+            setupOption = arg;
+    }
+    if (options.fromProgram && !setupOption.empty()) {
+        error = "--from-program takes the setup from the program; it cannot be combined with " + setupOption;
+        return false;
+    }
+    if (files.size() != 1) {
+        error = files.empty() ? "no program file given" : "more than one program file given";
+        return false;
+    }
+    options.file = files[0];
+    return true;
+}
+
+void applySetup(const CliOptions& o, AnalysisSettings& s)
+{
+    const bool bode = o.analysis == CLI_BODE;
+    if (o.start)
+        (bode ? s.sweepStart : s.timeStart) = *o.start;
+    if (o.end)
+        (bode ? s.sweepEnd : s.timeEnd) = *o.end;
+    if (o.count)
+        (bode ? s.sweepCount : s.timeCount) = *o.count;
+    if (o.inOmega)
+        s.sweepInOmega = *o.inOmega;
+    if (o.arithmetic)
+        s.sweepArithmetic = *o.arithmetic;
+    if (o.filt) {
+        s.filtA = (*o.filt)[0];
+        s.filtB = (*o.filt)[1];
+        s.filtK1 = (*o.filt)[2];
+        s.filtK2 = (*o.filt)[3];
+    }
+    s.useProgramFreq = bode && o.fromProgram ? 1 : 0;
+    s.useProgramTime = !bode && o.fromProgram ? 1 : 0;
+}
+
+void applyDisplay(const CliOptions& o, BodeDisplaySettings& bode)
+{
+    if (o.radianUnits)
+        bode.radianUnits = *o.radianUnits;
+    if (o.linearGain)
+        bode.linearGain = *o.linearGain;
+}

@@ -1,0 +1,40 @@
+// The command line of brenno-cli: which analysis, the setup, the display and the output.
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+
+#include "analysis/view_data.h"
+
+enum CliAnalysis { CLI_BODE, CLI_FILT };
+
+struct CliOptions {
+    CliAnalysis analysis = CLI_BODE;
+    bool help = false;
+    std::string file;  // "-" is standard input
+
+    bool fromProgram = false;
+    std::optional<double> start;
+    std::optional<double> end;
+    std::optional<int> count;
+    std::optional<int> inOmega;
+    std::optional<int> arithmetic;
+    std::optional<std::array<double, 4>> filt;  // A, B, K1, K2
+
+    std::optional<int> radianUnits;
+    std::optional<int> linearGain;
+
+    bool code = false;
+    bool points = false;
+    std::string csvPath;  // empty: standard output
+};
+
+extern const char* const kCliUsage;
+
+// false with error set when the arguments do not form a valid command.
+bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std::string& error);
+
+// The run inputs the options ask for, over the view's defaults.
+void applySetup(const CliOptions& options, AnalysisSettings& settings);
+// The Bode pane's unit and gain switches, applied after the run.
+void applyDisplay(const CliOptions& options, BodeDisplaySettings& bode);

@@ -1,0 +1,10 @@
+// A program file read as the editor's open reads it.
+#pragma once
+#include <string>
+
+// Reads path ("-": standard input) whole and returns its text as UTF-8: the
+// bytes themselves when they are valid UTF-8, else converted from code page 932.
+// false with error set when the file cannot be read or is far too large to be
+// a program (the source buffer holds 16381 bytes; a stream without end must not
+// keep the command reading).
+bool readProgramText(const std::string& path, std::string& utf8, std::string& error);

@@ -1,0 +1,175 @@
+// brenno-cli run as a user runs it: arguments, standard input, exit status, both outputs.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "tests/analysis/analysis_fixture.h"
+
+namespace {
+
+struct CliResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string tempPath(const std::string& name)
+{
+    return ::testing::TempDir() + "brenno_cli_test_" + name;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::string writeFile(const std::string& name, const std::string& bytes)
+{
+    const std::string path = tempPath(name);
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+CliResult runCli(const std::string& args, const std::string& input = "")
+{
+    const std::string in = writeFile("stdin", input);
+    const std::string out = tempPath("stdout");
+    const std::string err = tempPath("stderr");
+    const std::string command = std::string(BRENNO_CLI) + " " + args + " <" + in + " >" + out + " 2>" + err;
+    const int raw = std::system(command.c_str());
+    return CliResult{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
+}
+
+long lineCount(const std::string& text)
+{
+    return std::count(text.begin(), text.end(), '\n');
+}
+
+std::string firstLine(const std::string& text)
+{
+    return text.substr(0, text.find('\n') + 1);
+}
+
+}  // namespace
+
+TEST(Cli, BodeWithTheProgramsSetupWritesTheCsv)
+{
+    const CliResult r = runCli("bode --from-program " + writeFile("sample.txt", kSampleProgram));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "syntax: OK\n");
+    EXPECT_EQ(firstLine(r.out), "freq[Hz], gain[dB], phase[deg] \r\n");
+    EXPECT_EQ(lineCount(r.out), 81);
+    EXPECT_EQ(r.out.substr(r.out.size() - 3), " \r\n");
+}
+
+TEST(Cli, FiltReadsStandardInputAndTakesTheSetupOptions)
+{
+    const CliResult r = runCli("filt --start 0.1 --end 4 --count 10 --filt 4,0,4,0.2 -", "F(s) = 1/s; PROBE F(s);");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "syntax: OK \r\n");
+    EXPECT_EQ(firstLine(r.out), "time[sec], amplitude[linear] \r\n");
+    EXPECT_EQ(lineCount(r.out), 11);
+    EXPECT_NE(r.out.find("1.000000E-001, 9.996468E-001 \r\n"), std::string::npos) << r.out;
+}
+
+TEST(Cli, ExitStatusFollowsTheRunsEnding)
+{
+    struct Case {
+        const char* args;
+        const char* program;
+        int status;
+        const char* message;  // the start of standard error
+        long csvLines;        // 0: nothing on standard output
+    };
+    const Case cases[] = {
+        {"bode -", "H(s) = (1/s; PROBE H(s);", 1, " syntax error \r\n [LINE] ", 0},
+        {"bode -", "H(s) = 1/s;", 1, "error: No PROBE-statement or Not found system-probing-IDENT\n", 0},
+        {"filt -", "", 1, "error: No PROBE-statement or Not found system-probing-IDENT \r\n", 0},
+        {"bode -", "", 1, "f(s) = ? \r\n", 0},
+        {"bode --from-program -", "H(s) = 1; PROBE H(s);", 1, "Error : Not exist FREQ or OMEGA statement \r\n", 0},
+        {"filt --from-program -", "H(s) = 1; PROBE H(s); TIME 1, 2, 3;", 1, "Error : Not exist TIME and FILT statement \r\n", 0},
+        {"bode --start 0 --arith -", "H(s) = 1/s; PROBE H(s);", 2, "error: divided with Zero \r\n", 81},
+    };
+    for (const Case& c : cases) {
+        const CliResult r = runCli(c.args, c.program);
+        EXPECT_EQ(r.status, c.status) << c.program;
+        EXPECT_EQ(r.err.rfind(c.message, 0), 0u) << c.program << "\n" << r.err;
+        EXPECT_EQ(lineCount(r.out), c.csvLines) << c.program;
+    }
+}
+
+TEST(Cli, UsageErrors)
+{
+    const std::string file = writeFile("usage.txt", kSampleProgram);
+    const std::string argumentLists[] = {
+        "",
+        "fft " + file,
+        "bode",
+        "bode " + file + " " + file,
+        "bode --filt 1,2,3,4 " + file,
+        "filt --hz " + file,
+        "filt --filt 1,2,3 " + file,
+        "bode --from-program --start 1 " + file,
+        "bode --count many " + file,
+        "bode --start nan " + file,
+        "bode --units deg " + file,
+        "bode --csv",
+        "bode --loud " + file,
+    };
+    for (const std::string& args : argumentLists) {
+        const CliResult r = runCli(args);
+        EXPECT_EQ(r.status, 64) << args;
+        EXPECT_NE(r.err.find("usage: brenno-cli bode|filt [options] FILE"), std::string::npos) << args;
+        EXPECT_TRUE(r.out.empty()) << args;
+    }
+    EXPECT_EQ(runCli("--help").status, 0);
+}
+
+TEST(Cli, ListingsAreTabSeparated)
+{
+    const CliResult r = runCli("bode --code --points -", "H(s) = 1/s; PROBE H(s);");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(firstLine(r.out), "NO.\tOP_CODE\tSUB_CODE\tIDENT_No.\t\n");
+    EXPECT_NE(r.out.find("\n0\tPSH_NMBR\t1\t\t\n"), std::string::npos) << r.out;
+    const size_t points = r.out.find("\n\nNo.\tomega[rad/sec]\tgain[linear]\tphase[rad]\t\n");
+    ASSERT_NE(points, std::string::npos) << r.out;
+    EXPECT_EQ(lineCount(r.out.substr(points + 2)), 81);
+    EXPECT_NE(r.out.find("\n1\t0.1\t10\t-1.5708\t\n"), std::string::npos) << r.out;
+}
+
+TEST(Cli, DisplayFlagsAndCsvFile)
+{
+    const std::string csv = tempPath("out.csv");
+    const CliResult r = runCli("bode --units hz --gain db --csv " + csv + " -", kSampleProgram);
+    ASSERT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.empty());
+    const std::string written = readFile(csv);
+    EXPECT_EQ(firstLine(written), "freq[Hz], gain[dB], phase[deg] \r\n");
+    EXPECT_EQ(lineCount(written), 81);
+
+    const CliResult failed = runCli("bode --csv " + tempPath("missing/out.csv") + " -", kSampleProgram);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("missing/out.csv: No such file or directory"), std::string::npos) << failed.err;
+}
+
+TEST(Cli, ProgramFiles)
+{
+    const CliResult missing = runCli("bode " + tempPath("absent.txt"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("absent.txt: No such file or directory"), std::string::npos) << missing.err;
+
+    // Not UTF-8: read as code page 932, with a Japanese comment.
+    const CliResult cp932 = runCli("bode " + writeFile("cp932.txt", "H(s) = 1/(s+1); /* \x88\xea\x8e\x9f */ PROBE H(s);"));
+    EXPECT_EQ(cp932.status, 0) << cp932.err;
+    EXPECT_EQ(lineCount(cp932.out), 81);
+
+    const CliResult endless = runCli("bode /dev/zero");
+    EXPECT_EQ(endless.status, 1);
+    EXPECT_NE(endless.err.find("not a program text"), std::string::npos) << endless.err;
+}
