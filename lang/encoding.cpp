@@ -2,6 +2,7 @@
 #include "lang/encoding.h"
 
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 
 #include "lang/utf8.h"
@@ -12,49 +13,86 @@ const char kReplacementCharacter[] = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
 
 enum class Stop { Done, BadCharacter, Full };
 
-// One iconv descriptor for one conversion. Without the C library's code page
-// 932 module only ASCII converts, and every other character counts as bad.
-class Converter {
+// One conversion of one text into an output of fixed size through iconv.
+// Without the C library's code page 932 module only ASCII converts, and every
+// other character counts as bad.
+class Conversion {
 public:
-    Converter(const char* to, const char* from) : descriptor_(iconv_open(to, from)) {}
-    ~Converter()
+    Conversion(const char* to, const char* from, const std::string& input, size_t outputSize)
+        : descriptor_(iconv_open(to, from)), in_(input.data()), inLeft_(input.size()),
+          output_(outputSize, '\0'), out_(&output_[0]), outLeft_(outputSize)
+    {
+    }
+    ~Conversion()
     {
         if (available())
             iconv_close(descriptor_);
     }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+    Conversion(const Conversion&) = delete;
+    Conversion& operator=(const Conversion&) = delete;
 
-    // Converts from in until the input ends, a character cannot be converted
-    // (in then points at it) or the next character does not fit.
-    Stop run(const char*& in, size_t& inLeft, char*& out, size_t& outLeft)
+    // Converts until the input ends, a character cannot be converted (position
+    // then points at it) or the next character does not fit.
+    Stop run()
     {
         if (!available())
-            return copyAscii(in, inLeft, out, outLeft);
-        char* input = const_cast<char*>(in);
-        const size_t result = iconv(descriptor_, &input, &inLeft, &out, &outLeft);
-        in = input;
+            return copyAscii();
+        char* input = const_cast<char*>(in_);
+        const size_t result = iconv(descriptor_, &input, &inLeft_, &out_, &outLeft_);
+        in_ = input;
         if (result != static_cast<size_t>(-1))
             return Stop::Done;
         return errno == E2BIG ? Stop::Full : Stop::BadCharacter;
     }
 
+    const char* position() const { return in_; }
+    size_t inputLeft() const { return inLeft_; }
+
+    void skip(size_t bytes)
+    {
+        in_ += bytes;
+        inLeft_ -= bytes;
+    }
+
+    // Writes bytes in place of what was skipped; false when they do not fit.
+    bool put(const char* bytes)
+    {
+        const size_t length = std::strlen(bytes);
+        if (length > outLeft_)
+            return false;
+        std::memcpy(out_, bytes, length);
+        out_ += length;
+        outLeft_ -= length;
+        return true;
+    }
+
+    std::string output()
+    {
+        output_.resize(output_.size() - outLeft_);
+        return output_;
+    }
+
 private:
     bool available() const { return descriptor_ != reinterpret_cast<iconv_t>(-1); }
 
-    static Stop copyAscii(const char*& in, size_t& inLeft, char*& out, size_t& outLeft)
+    Stop copyAscii()
     {
-        for (; inLeft > 0; ++in, --inLeft, ++out, --outLeft) {
-            if (static_cast<unsigned char>(*in) >= 0x80)
+        for (; inLeft_ > 0; ++in_, --inLeft_, ++out_, --outLeft_) {
+            if (static_cast<unsigned char>(*in_) >= 0x80)
                 return Stop::BadCharacter;
-            if (outLeft == 0)
+            if (outLeft_ == 0)
                 return Stop::Full;
-            *out = *in;
+            *out_ = *in_;
         }
         return Stop::Done;
     }
 
     iconv_t descriptor_;
+    const char* in_;
+    size_t inLeft_;
+    std::string output_;
+    char* out_;
+    size_t outLeft_;
 };
 
 // The bytes of the character that failed: a whole UTF-8 character, or the
@@ -94,57 +132,32 @@ std::string utf8ToCp932Replacing(const std::string& utf8)
 
 std::string utf8ToCp932Replacing(const std::string& utf8, size_t limit)
 {
-    Converter converter("CP932", "UTF-8");
-    std::string result(limit < 2 * utf8.size() ? limit : 2 * utf8.size(), '\0');
-    const char* in = utf8.data();
-    size_t inLeft = utf8.size();
-    char* out = &result[0];
-    size_t outLeft = result.size();
-    while (inLeft > 0 && converter.run(in, inLeft, out, outLeft) == Stop::BadCharacter && outLeft > 0) {
-        *out++ = '?';
-        --outLeft;
-        const size_t skipped = badCharacterLength(in, inLeft);
-        in += skipped;
-        inLeft -= skipped;
-    }
-    result.resize(result.size() - outLeft);
-    return result;
+    Conversion conversion("CP932", "UTF-8", utf8, limit < 2 * utf8.size() ? limit : 2 * utf8.size());
+    while (conversion.inputLeft() > 0 && conversion.run() == Stop::BadCharacter && conversion.put("?"))
+        conversion.skip(badCharacterLength(conversion.position(), conversion.inputLeft()));
+    return conversion.output();
 }
 
 bool utf8ToCp932Strict(const std::string& utf8, std::string& out, Cp932Failure& failure)
 {
-    Converter converter("CP932", "UTF-8");
-    std::string result(2 * utf8.size(), '\0');
-    const char* in = utf8.data();
-    size_t inLeft = utf8.size();
-    char* output = &result[0];
-    size_t outLeft = result.size();
-    if (converter.run(in, inLeft, output, outLeft) != Stop::Done) {
-        const int length = utf8CharacterLength(in, inLeft);
-        failure.badChar = length > 0 ? std::string(in, static_cast<size_t>(length)) : kReplacementCharacter;
-        failure.line = lineOf(utf8, static_cast<size_t>(in - utf8.data()));
+    Conversion conversion("CP932", "UTF-8", utf8, 2 * utf8.size());
+    if (conversion.run() != Stop::Done) {
+        const char* bad = conversion.position();
+        const int length = utf8CharacterLength(bad, conversion.inputLeft());
+        failure.badChar = length > 0 ? std::string(bad, static_cast<size_t>(length)) : kReplacementCharacter;
+        failure.line = lineOf(utf8, static_cast<size_t>(bad - utf8.data()));
         return false;
     }
-    result.resize(result.size() - outLeft);
-    out = result;
+    out = conversion.output();
     return true;
 }
 
 std::string cp932ToUtf8(const std::string& cp932)
 {
-    Converter converter("UTF-8", "CP932");
     // A byte becomes at most three bytes of UTF-8 (a half-width katakana, U+FFFD).
-    std::string result(3 * cp932.size(), '\0');
-    const char* in = cp932.data();
-    size_t inLeft = cp932.size();
-    char* out = &result[0];
-    size_t outLeft = result.size();
-    while (inLeft > 0 && converter.run(in, inLeft, out, outLeft) == Stop::BadCharacter) {
-        for (const char* r = kReplacementCharacter; *r != '\0'; ++r, --outLeft)
-            *out++ = *r;
-        ++in;
-        --inLeft;
-    }
-    result.resize(result.size() - outLeft);
-    return result;
+    Conversion conversion("UTF-8", "CP932", cp932, 3 * cp932.size());
+    while (conversion.inputLeft() > 0 && conversion.run() == Stop::BadCharacter &&
+           conversion.put(kReplacementCharacter))
+        conversion.skip(1);
+    return conversion.output();
 }

@@ -62,6 +62,12 @@ TEST_F(CodegenTest, StatementsEmitTheirInstructionsInTextOrder)
     });
 }
 
+TEST_F(CodegenTest, ANameAndItsFunctionFormShareTheOperand)
+{
+    compile("H; H(s);");
+    expectCode({{PSH_IDNT, 1, 0}, {POP_IDNT, -1, 0}, {PSH_LEXPR, 1, 0}, {POP_IDNT, -1, 0}});
+}
+
 TEST_F(CodegenTest, OperatorsBindByPrecedence)
 {
     compile("-a * b ** -c ** d - e;");
