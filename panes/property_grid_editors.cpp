@@ -1,0 +1,285 @@
+#include "panes/property_grid_editors.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFontDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "panes/property_grid_text.h"
+#include "view/qt_color.h"
+
+namespace {
+
+// Five rows of eight, dark to light, as office palettes lay them out.
+constexpr const char* kPaletteColours[] = {
+    "#000000", "#993300", "#333300", "#003300", "#003366", "#000080", "#333399", "#333333",
+    "#800000", "#FF6600", "#808000", "#008000", "#008080", "#0000FF", "#666699", "#808080",
+    "#FF0000", "#FF9900", "#99CC00", "#339966", "#33CCCC", "#3366FF", "#800080", "#999999",
+    "#FF00FF", "#FFCC00", "#FFFF00", "#00FF00", "#00FFFF", "#00CCFF", "#993366", "#C0C0C0",
+    "#FF99CC", "#FFCC99", "#FFFF99", "#CCFFCC", "#CCFFFF", "#99CCFF", "#CC99FF", "#FFFFFF",
+};
+constexpr int kPaletteColumns = 8;
+constexpr int kSwatchSize = 14;
+
+// Keeps the edit open while a popup or dialog of the editor has the focus.
+class BusyEditor {
+public:
+    explicit BusyEditor(QWidget* editor) : editor_(editor) { editor_->setProperty(kEditorBusy, true); }
+    ~BusyEditor() { editor_->setProperty(kEditorBusy, false); }
+    BusyEditor(const BusyEditor&) = delete;
+    BusyEditor& operator=(const BusyEditor&) = delete;
+
+private:
+    QWidget* editor_;
+};
+
+QToolButton* textButton(const QString& text, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return button;
+}
+
+QToolButton* swatchButton(Colorref colour, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setIcon(colourSwatch(colour));
+    button->setAutoRaise(true);
+    button->setToolTip(toQColor(colour).name(QColor::HexRgb).toUpper());
+    return button;
+}
+
+// The popup of the colour editor; it closes itself after any pick.
+QFrame* createPalette(ColourEditor* editor, Colorref automaticColour, const std::function<void()>& pickAutomatic,
+                      const std::function<void(Colorref)>& pickColour, const std::function<void()>& pickOther)
+{
+    auto* palette = new QFrame(editor, Qt::Popup);
+    palette->setAttribute(Qt::WA_DeleteOnClose);
+    palette->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(palette);
+    layout->setContentsMargins(3, 3, 3, 3);
+
+    QToolButton* automatic = textButton(kAutomaticColourLabel, palette);
+    automatic->setIcon(colourSwatch(automaticColour));
+    QObject::connect(automatic, &QToolButton::clicked, palette, [palette, pickAutomatic] {
+        palette->close();
+        pickAutomatic();
+    });
+    layout->addWidget(automatic);
+
+    auto* colours = new QGridLayout;
+    colours->setSpacing(0);
+    int index = 0;
+    for (const char* name : kPaletteColours) {
+        const Colorref colour = toColorref(QColor(QString::fromLatin1(name)));
+        QToolButton* button = swatchButton(colour, palette);
+        QObject::connect(button, &QToolButton::clicked, palette, [palette, pickColour, colour] {
+            palette->close();
+            pickColour(colour);
+        });
+        colours->addWidget(button, index / kPaletteColumns, index % kPaletteColumns);
+        ++index;
+    }
+    layout->addLayout(colours);
+
+    QToolButton* other = textButton(kOtherColoursLabel, palette);
+    QObject::connect(other, &QToolButton::clicked, palette, [palette, pickOther] {
+        palette->close();
+        pickOther();
+    });
+    layout->addWidget(other);
+    return palette;
+}
+
+std::optional<QFont> runFontDialog(const QFont& current, QWidget* parent)
+{
+    QFontDialog dialog(current, parent);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    // Underline and strike-out have no meaning for the graph texts.
+    for (QCheckBox* effect : dialog.findChildren<QCheckBox*>())
+        effect->parentWidget()->hide();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    QFont picked = dialog.selectedFont();
+    picked.setUnderline(false);
+    picked.setStrikeOut(false);
+    return picked;
+}
+
+std::optional<QColor> runColourDialog(const QColor& current, QWidget* parent)
+{
+    const QColor picked = QColorDialog::getColor(current, parent);
+    if (!picked.isValid())
+        return std::nullopt;
+    return picked;
+}
+
+QHBoxLayout* editorRow(QWidget* editor)
+{
+    auto* row = new QHBoxLayout(editor);
+    row->setContentsMargins(2, 0, 0, 0);
+    row->setSpacing(3);
+    return row;
+}
+
+QToolButton* editorButton(const QString& text, QWidget* editor)
+{
+    auto* button = new QToolButton(editor);
+    button->setText(text);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+}  // namespace
+
+QPixmap colourSwatch(Colorref colour)
+{
+    QPixmap pixmap(kSwatchSize, kSwatchSize);
+    pixmap.fill(toQColor(colour));
+    return pixmap;
+}
+
+GridDialogs standardGridDialogs()
+{
+    return GridDialogs{runColourDialog, runFontDialog};
+}
+
+QWidget* createPropertyEditor(const GridProperty& property, const GridDialogs& dialogs, QWidget* parent)
+{
+    switch (property.kind()) {
+    case GridProperty::Kind::Number:
+    case GridProperty::Kind::Integer: {
+        auto* edit = new QLineEdit(property.displayText(), parent);
+        edit->setFrame(false);
+        edit->selectAll();
+        return edit;
+    }
+    case GridProperty::Kind::Choice: {
+        auto* box = new QComboBox(parent);
+        box->addItems(property.choices());
+        box->setCurrentText(property.text());
+        return box;
+    }
+    case GridProperty::Kind::Colour:
+        return new ColourEditor(property, dialogs, parent);
+    case GridProperty::Kind::Font:
+        return new FontEditor(property, dialogs, parent);
+    case GridProperty::Kind::Group:
+        break;
+    }
+    return nullptr;
+}
+
+void takeEditorValue(QWidget* editor, GridProperty& property)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(editor))
+        property.takeText(edit->text());
+    else if (auto* box = qobject_cast<QComboBox*>(editor))
+        property.takeText(box->currentText());
+    else if (auto* colour = qobject_cast<ColourEditor*>(editor)) {
+        if (colour->isAutomatic())
+            property.setAutomatic();
+        else
+            property.setColour(colour->colour());
+    }
+}
+
+ColourEditor::ColourEditor(const GridProperty& property, const GridDialogs& dialogs, QWidget* parent)
+    : QWidget(parent),
+      swatch_(new QLabel(this)),
+      text_(new QLabel(this)),
+      colour_(property.colour()),
+      automaticColour_(property.automaticColour()),
+      automatic_(property.isAutomatic()),
+      dialogs_(dialogs)
+{
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    QHBoxLayout* row = editorRow(this);
+    row->addWidget(swatch_);
+    row->addWidget(text_, 1);
+    QToolButton* open = editorButton(QStringLiteral("▼"), this);
+    connect(open, &QToolButton::clicked, this, &ColourEditor::openPalette);
+    row->addWidget(open);
+    showValue();
+}
+
+void ColourEditor::openPalette()
+{
+    QFrame* palette = createPalette(
+        this, automaticColour_, [this] { pickAutomatic(); }, [this](Colorref colour) { pickColour(colour); },
+        [this] { pickOther(); });
+    setProperty(kEditorBusy, true);
+    connect(palette, &QObject::destroyed, this, [this] { setProperty(kEditorBusy, false); });
+    palette->move(mapToGlobal(QPoint(0, height())));
+    palette->show();
+}
+
+void ColourEditor::pickAutomatic()
+{
+    automatic_ = true;
+    colour_ = automaticColour_;
+    showValue();
+    emit picked();
+}
+
+void ColourEditor::pickColour(Colorref colour)
+{
+    automatic_ = false;
+    colour_ = colour;
+    showValue();
+    emit picked();
+}
+
+void ColourEditor::pickOther()
+{
+    std::optional<QColor> chosen;
+    {
+        BusyEditor busy(this);
+        chosen = dialogs_.pickColour(toQColor(colour_), this);
+    }
+    if (chosen)
+        pickColour(toColorref(*chosen));
+}
+
+void ColourEditor::showValue()
+{
+    swatch_->setPixmap(colourSwatch(colour_));
+    text_->setText(automatic_ ? kAutomaticColourLabel : showColour(colour_));
+}
+
+FontEditor::FontEditor(const GridProperty& property, const GridDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), text_(new QLabel(property.displayText(), this)), font_(property.font()), dialogs_(dialogs)
+{
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    QHBoxLayout* row = editorRow(this);
+    row->addWidget(text_, 1);
+    QToolButton* open = editorButton(QStringLiteral("..."), this);
+    connect(open, &QToolButton::clicked, this, &FontEditor::openDialog);
+    row->addWidget(open);
+}
+
+void FontEditor::openDialog()
+{
+    std::optional<QFont> chosen;
+    {
+        BusyEditor busy(this);
+        chosen = dialogs_.pickFont(font_, this);
+    }
+    if (!chosen)
+        return;
+    font_ = *chosen;
+    text_->setText(showFont(font_));
+    emit fontPicked(font_);
+}
