@@ -1,0 +1,14 @@
+// The questions and the answer of the save-graph command.
+#pragma once
+#include <QString>
+
+#include "view/image_export.h"
+
+class QWidget;
+
+// The file-save dialog for the graph image; empty when the user cancels.
+// A name typed without an extension gets the chosen type's, bmp for all files.
+QString askGraphImagePath(QWidget* parent);
+
+// The failure message box, with an OK button only.
+void showSaveImageFailed(QWidget* parent, ImageStatus status);
