@@ -60,6 +60,12 @@ int applyFunction(int function, q_complex* stack, int depth)
     }
 }
 
+// Operand n > 0 is identifier n's cell, n < 0 the anonymous result.
+q_complex& valueCell(WorkAreas& w, int operand)
+{
+    return operand > 0 ? w.identValues[operand] : w.anonymousResult;
+}
+
 }  // namespace
 
 // Compiled code is balanced and no deeper than the parser's stack, so the
@@ -68,7 +74,6 @@ q_complex evaluateProgram(q_complex s, int probe)
 {
     WorkAreas& w = workAreas;
     q_complex* stack = w.evalStack;
-    q_complex* values = w.identValues;
     int depth = 0;
     for (int i = 0; i < w.codeCount; ++i) {
         const Instruction& instruction = w.code[i];
@@ -77,12 +82,12 @@ q_complex evaluateProgram(q_complex s, int probe)
         case PSH_IDNT:
         case PSH_LEXPR:
             if (operand != 0)
-                stack[depth++] = operand > 0 ? values[operand] : w.anonymousResult;
+                stack[depth++] = valueCell(w, operand);
             break;
         case POP_IDNT:
         case POP_LEXPR:
             if (operand != 0)
-                (operand > 0 ? values[operand] : w.anonymousResult) = stack[--depth];
+                valueCell(w, operand) = stack[--depth];
             break;
         case PSH_NMBR:
             stack[depth++] = q_complex(instruction.value, 0);
@@ -97,7 +102,7 @@ q_complex evaluateProgram(q_complex s, int probe)
             break;
         }
     }
-    return probe < 0 ? w.anonymousResult : values[probe];
+    return probe < 0 ? w.anonymousResult : w.identValues[probe];
 }
 
 q_complex evaluateAtOmega(double omega, int probe)

@@ -1,7 +1,6 @@
 // Numbers: the span of a number in the text and its value.
 #include "lang/number_text.h"
 
-#include <clocale>
 #include <cstdlib>
 #include <locale.h>
 
