@@ -1,0 +1,9 @@
+// The about box: program icon, name and version, and an OK button.
+#pragma once
+#include <QDialog>
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+};

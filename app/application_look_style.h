@@ -1,0 +1,42 @@
+// The Qt style behind one application look: a base style, a palette, and
+// the look's own bars, hot buttons and pane captions drawn over it.
+#pragma once
+#include <QPalette>
+#include <QProxyStyle>
+#include <QRgb>
+
+// The colours that make one look. A classic look keeps the base style's own
+// bars and buttons and only recolours the palette and the pane captions.
+struct LookColors {
+    const char* baseStyle;
+    bool classic;
+    QRgb window, windowText, button, buttonText, base, text, highlight, highlightedText;
+    QRgb barTop, barBottom, barBorder;
+    QRgb hotFill, hotBorder;
+    QRgb captionTop, captionBottom, captionText;
+};
+
+QPalette lookPalette(const LookColors& colors);
+
+class ApplicationLookStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    ApplicationLookStyle(int lookId, const LookColors& colors);
+
+    int lookId() const { return lookId_; }
+
+    QPalette standardPalette() const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override;
+
+private:
+    void drawBar(const QRect& fill, const QRect& span, QPainter* painter) const;
+    void drawMenuBarItem(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
+    void drawHotToolButton(const QStyleOption* option, QPainter* painter) const;
+    void drawDockTitle(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
+
+    int lookId_;
+    LookColors colors_;
+};
