@@ -1,8 +1,33 @@
-// The Bode settings pane: sweep setup and Bode graph appearance.
+// The Bode settings pane: sweep setup and Bode graph appearance. Every ended
+// edit tells the view (108), a font change too (109); a finished Bode run
+// shows the values it used here.
 #pragma once
-#include <QDockWidget>
+#include "panes/bode_pane_values.h"
+#include "panes/property_grid_pane.h"
+#include "panes/property_grid_settings.h"
 
-class CPropertiesWndBODE : public QDockWidget {
+class CPropertiesToolBarBODE : public PropertiesToolBar {
+    Q_OBJECT
+public:
+    explicit CPropertiesToolBarBODE(QWidget* parent);
+};
+
+class CMFCPropertyGridPlusCtrlBODE : public RecordGrid<BodePaneValues> {
+    Q_OBJECT
+public:
+    explicit CMFCPropertyGridPlusCtrlBODE(QWidget* parent);
+
+    void SetAnalysisValues(double sweepStart, double sweepEnd, int sweepCount, int sweepInOmega,
+                           int sweepArithmetic);
+    void SetGraphValues(int showGain, int showPhase, double freqAxisMin, double freqAxisMax, int radianUnits,
+                        int linearFreqAxis, double dbRef, double dbDiv, double linGainMin, double linGainMax,
+                        int linearGain);
+
+private:
+    void showCurves(int showGain, int showPhase);
+};
+
+class CPropertiesWndBODE : public PropertyGridPane {
     Q_OBJECT
 public:
     explicit CPropertiesWndBODE(QWidget* parent = nullptr);
@@ -13,7 +38,14 @@ public:
                         int linearFreqAxis, double dbRef, double dbDiv, double linGainMin, double linGainMax,
                         int linearGain);
 
-signals:
-    // 108 after an edited value, 109 after a font change.
-    void commandSent(int id);
+    // The record the view copies on 108; always current when 108 arrives.
+    const BodePaneValues& values() const { return grid_->values(); }
+    // The view's Bode graph font, which the font property changes from then on.
+    void SetGraphFont(QFont* font) { grid_->SetGraphFont(font); }
+
+    CMFCPropertyGridPlusCtrlBODE* grid() const { return grid_; }
+
+private:
+    CPropertiesToolBarBODE* toolBar_;
+    CMFCPropertyGridPlusCtrlBODE* grid_;
 };

@@ -1,8 +1,28 @@
-// The FILT settings pane: time setup, FILT parameters and time-graph appearance.
+// The FILT settings pane: time setup, FILT parameters and time-graph
+// appearance. Every ended edit tells the view (110), a font change too (111);
+// a finished FILT run shows the values it used here.
 #pragma once
-#include <QDockWidget>
+#include "panes/filt_pane_values.h"
+#include "panes/property_grid_pane.h"
+#include "panes/property_grid_settings.h"
 
-class CPropertiesWndFILT : public QDockWidget {
+class CPropertiesToolBarFILT : public PropertiesToolBar {
+    Q_OBJECT
+public:
+    explicit CPropertiesToolBarFILT(QWidget* parent);
+};
+
+class CMFCPropertyGridPlusCtrlFILT : public RecordGrid<FiltPaneValues> {
+    Q_OBJECT
+public:
+    explicit CMFCPropertyGridPlusCtrlFILT(QWidget* parent);
+
+    void SetAnalysisValues(double timeStart, double timeEnd, int timeCount, double filtA, double filtB,
+                           double filtK1, double filtK2);
+    void SetGraphValues(double timeAxisMin, double timeAxisMax, double levelMin, double levelMax);
+};
+
+class CPropertiesWndFILT : public PropertyGridPane {
     Q_OBJECT
 public:
     explicit CPropertiesWndFILT(QWidget* parent = nullptr);
@@ -11,7 +31,14 @@ public:
     void SetAnalysisValues(double start, double end, int count, double a, double b, double k1, double k2);
     void SetGraphValues(double timeAxisMin, double timeAxisMax, double levelMin, double levelMax);
 
-signals:
-    // 110 after an edited value, 111 after a font change.
-    void commandSent(int id);
+    // The record the view copies on 110; always current when 110 arrives.
+    const FiltPaneValues& values() const { return grid_->values(); }
+    // The view's FILT graph font, which the font property changes from then on.
+    void SetGraphFont(QFont* font) { grid_->SetGraphFont(font); }
+
+    CMFCPropertyGridPlusCtrlFILT* grid() const { return grid_; }
+
+private:
+    CPropertiesToolBarFILT* toolBar_;
+    CMFCPropertyGridPlusCtrlFILT* grid_;
 };
