@@ -85,7 +85,10 @@ QWidget* focusTargetOf(QWidget* pane)
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
-    : QMainWindow(parent), document_(new CBrennoDoc(this)), view_(new CBrennoView(this))
+    : QMainWindow(parent),
+      document_(new CBrennoDoc(this)),
+      view_(new CBrennoView(this)),
+      editStateWatch_(new EditStateWatch(this))
 {
     appLook_ = openAppSettings()->value(QLatin1String(kLookKey), kDefaultAppLook).toInt();
     setCentralWidget(view_);
@@ -105,11 +108,14 @@ CMainFrame::CMainFrame(QWidget* parent)
     connect(document_, &CBrennoDoc::titleChanged, this,
             [this](const QString& title) { setWindowTitle(title + QStringLiteral(" - ") + QLatin1String(kAppTitle)); });
     connect(view_, &CBrennoView::stateChanged, this, &CMainFrame::UpdateCommandUI);
-    connect(new EditStateWatch(this), &EditStateWatch::changed, this, &CMainFrame::UpdateCommandUI);
+    connect(editStateWatch_, &EditStateWatch::changed, this, &CMainFrame::UpdateCommandUI);
     document_->AttachView(view_);
     view_->OnInitialUpdate();
     UpdateCommandUI();
 }
+
+// Closing the window moves the focus, which must not reach the actions being destroyed.
+CMainFrame::~CMainFrame() { delete editStateWatch_; }
 
 void CMainFrame::OnCommand(int id)
 {

@@ -10,6 +10,7 @@ class CEditTextWnd;
 class COutputWnd;
 class CPropertiesWndBODE;
 class CPropertiesWndFILT;
+class EditStateWatch;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -19,6 +20,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     CBrennoDoc* document() const { return document_; }
     CBrennoView* view() const { return view_; }
@@ -68,5 +70,6 @@ private:
     QToolBar* mainToolBar_ = nullptr;
     QMap<int, QAction*> actions_;
     QActionGroup* lookGroup_ = nullptr;
+    EditStateWatch* editStateWatch_;
     int appLook_;
 };

@@ -1,0 +1,53 @@
+// Helpers for the application tests: a private settings store and answers to message boxes.
+#pragma once
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+// Keeps the user's own settings out of reach for the life of the test process.
+inline void useTemporarySettings(const QTemporaryDir& directory)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, directory.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, directory.path());
+}
+
+// Presses a button of the next message box that opens, and keeps its text.
+class MessageBoxAnswer : public QObject {
+public:
+    explicit MessageBoxAnswer(QMessageBox::StandardButton button) : button_(button)
+    {
+        connect(&timer_, &QTimer::timeout, this, &MessageBoxAnswer::answer);
+        timer_.start(10);
+    }
+
+    bool shown() const { return shown_; }
+    QString text() const { return text_; }
+    QString informativeText() const { return informativeText_; }
+    QMessageBox::Icon icon() const { return icon_; }
+
+private:
+    void answer()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        timer_.stop();
+        shown_ = true;
+        text_ = box->text();
+        informativeText_ = box->informativeText();
+        icon_ = box->icon();
+        box->button(button_)->click();
+    }
+
+    QMessageBox::StandardButton button_;
+    QTimer timer_;
+    bool shown_ = false;
+    QString text_;
+    QString informativeText_;
+    QMessageBox::Icon icon_ = QMessageBox::NoIcon;
+};

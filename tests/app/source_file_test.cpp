@@ -1,0 +1,158 @@
+// Program sources between the editor and files: code page 932 on disk, nothing lost.
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "app/brenno_doc.h"
+#include "app/main_frame.h"
+#include "app_test_support.h"
+#include "lang/workareas.h"
+#include "panes/edit_text_wnd.h"
+#include "view/brenno_view.h"
+#include "view/source_file_io.h"
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A Japanese comment line repeated past 4096 bytes in code page 932.
+QString longJapaneseProgram()
+{
+    QString text = QStringLiteral("H(s) = 1/(s+1);\r\nPROBE H(s);\r\n");
+    while (text.toUtf8().size() < 9000)
+        text += QStringLiteral("/* 一次遅れ要素の周波数応答を調べる ｶﾀｶﾅ ① */\r\n");
+    return text;
+}
+
+}  // namespace
+
+class SourceFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { useTemporarySettings(settingsDir_); }
+    void init() { frame_ = std::make_unique<CMainFrame>(); }
+    void cleanup() { frame_.reset(); }
+
+    void savedSampleReopensUnchanged()
+    {
+        const QString sample = editor()->Text();
+        const QString path = dir_.filePath("sample.txt");
+        QString error;
+        QVERIFY2(writeSourceFile(path, sample, error), qPrintable(error));
+        QCOMPARE(bytesOf(path), sample.toLatin1());
+
+        editor()->SetText(QStringLiteral("changed"));
+        QVERIFY(frame_->view()->LoadSourceFile(path));
+        QCOMPARE(editor()->Text(), sample);
+    }
+
+    void japaneseTextIsWrittenInCodePage932AndReadBack()
+    {
+        const QString text = longJapaneseProgram();
+        const QString path = dir_.filePath("japanese.txt");
+        QString error;
+        QVERIFY2(writeSourceFile(path, text, error), qPrintable(error));
+        const QByteArray bytes = bytesOf(path);
+        QVERIFY(bytes.size() > 4096);
+        QVERIFY(bytes.contains(QByteArray("\x88\xea\x8e\x9f", 4)));  // 一次
+        QVERIFY(bytes.contains(QByteArray("\xb6\xc0\xb6\xc5", 4)));  // ｶﾀｶﾅ as single bytes
+        QVERIFY(frame_->view()->LoadSourceFile(path));
+        QCOMPARE(editor()->Text(), text);
+    }
+
+    void utf8FileIsReadAsUtf8()
+    {
+        const QString text = QStringLiteral("/* 伝達関数 */\r\nPROBE 1;\r\n");
+        const QString path = dir_.filePath("utf8.txt");
+        writeBytes(path, text.toUtf8());
+        QVERIFY(frame_->view()->LoadSourceFile(path));
+        QCOMPARE(editor()->Text(), text);
+    }
+
+    void textLongerThanTheSourceBufferIsSavedWhole()
+    {
+        const QString text = QString(QStringLiteral("/* padding */\r\n")).repeated(2000);
+        QVERIFY(text.size() > 16381);
+        const QString path = dir_.filePath("long.txt");
+        QString error;
+        QVERIFY2(writeSourceFile(path, text, error), qPrintable(error));
+        QCOMPARE(bytesOf(path), text.toLatin1());
+    }
+
+    void unrepresentableCharacterStopsTheSaveAndKeepsTheFile()
+    {
+        QTemporaryDir alone;
+        const QString path = alone.filePath("kept.txt");
+        writeBytes(path, "old contents");
+        QString error;
+        QVERIFY(!writeSourceFile(path, QStringLiteral("PROBE 1;\r\n/* \U0001F600 */\r\n"), error));
+        QVERIFY2(error.contains(QStringLiteral("\U0001F600")), qPrintable(error));
+        QVERIFY2(error.contains(QStringLiteral("line 2")), qPrintable(error));
+        QCOMPARE(bytesOf(path), QByteArray("old contents"));
+        QCOMPARE(QDir(alone.path()).entryList(QDir::Files), QStringList{"kept.txt"});
+    }
+
+    void saveIntoMissingFolderReportsIt()
+    {
+        QString error;
+        QVERIFY(!writeSourceFile(dir_.filePath("no/such/folder/x.txt"), QStringLiteral("PROBE 1;"), error));
+        QVERIFY2(error.startsWith(QStringLiteral("Couldn't open destination file: ")), qPrintable(error));
+    }
+
+    void unreadableFileLeavesTheEditorUnchanged_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing file") << "missing.txt";
+        QTest::newRow("folder") << "folder";
+    }
+
+    void unreadableFileLeavesTheEditorUnchanged()
+    {
+        QFETCH(QString, name);
+        QDir(dir_.path()).mkdir(QStringLiteral("folder"));
+        const QString before = editor()->Text();
+        workAreas.codeCount = 5;
+        MessageBoxAnswer answer(QMessageBox::Ok);
+        QVERIFY(!frame_->document()->OnOpenDocument(dir_.filePath(name)));
+        QVERIFY(answer.shown());
+        QVERIFY2(answer.text().startsWith(QStringLiteral("Couldn't open source file: ")), qPrintable(answer.text()));
+        QVERIFY(answer.informativeText().endsWith(name));
+        QCOMPARE(answer.icon(), QMessageBox::Critical);
+        QCOMPARE(editor()->Text(), before);
+        QCOMPARE(workAreas.codeCount, 5);
+        QCOMPARE(frame_->windowTitle(), QStringLiteral(" - Brenno"));
+    }
+
+    void openedDocumentNamesTheWindowAndDropsTheCode()
+    {
+        const QString path = dir_.filePath("first order.txt");
+        writeBytes(path, "H(s) = 1/(s+1);\r\nPROBE H(s);\r\n");
+        workAreas.codeCount = 5;
+        QVERIFY(frame_->document()->OnOpenDocument(path));
+        QCOMPARE(frame_->windowTitle(), QStringLiteral("first order.txt - Brenno"));
+        QCOMPARE(editor()->Text(), QStringLiteral("H(s) = 1/(s+1);\r\nPROBE H(s);\r\n"));
+        QCOMPARE(workAreas.codeCount, 0);
+    }
+
+private:
+    CEditTextWnd* editor() const { return frame_->editTextWnd(); }
+
+    QTemporaryDir settingsDir_;
+    QTemporaryDir dir_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+QTEST_MAIN(SourceFileTest)
+#include "source_file_test.moc"
