@@ -1,6 +1,7 @@
 // brenno-cli run as a user runs it: arguments, standard input, exit status, both outputs.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,9 +19,10 @@ struct CliResult {
     std::string err;
 };
 
+// ctest runs the cases in parallel processes: each keeps its files apart.
 std::string tempPath(const std::string& name)
 {
-    return ::testing::TempDir() + "brenno_cli_test_" + name;
+    return ::testing::TempDir() + "brenno_cli_test_" + std::to_string(getpid()) + "_" + name;
 }
 
 std::string readFile(const std::string& path)
