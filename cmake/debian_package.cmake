@@ -1,12 +1,12 @@
 # The Debian package of the whole installation (cpack -G DEB, or the target
-# "package"). Library dependencies come from dpkg-shlibdeps; the Qt plugins
-# and fonts that are loaded at run time are named here.
+# "package"). Library dependencies come from dpkg-shlibdeps; the image format
+# plugins (TIFF export) and the Japanese fonts, loaded at run time, are named here.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "brenno")
 set(CPACK_PACKAGE_VENDOR "Drux")
 set(CPACK_PACKAGE_CONTACT "Brenno developers <brenno@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Bode graphs and time responses of transfer functions")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Brenno compiles a short program that defines a transfer function of the\n"
     "Laplace variable s, and draws its Bode graph or its time response obtained\n"
     "by numerical inversion of the Laplace transform. brenno-cli runs the same\n"
@@ -16,7 +16,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6svg6 (>= 6.4), qt6-image-formats-plugins, fonts-ipafont-gothic | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, fonts-ipafont-gothic | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
 include(CPack)
