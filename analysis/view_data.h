@@ -16,6 +16,12 @@ struct CanvasSize {
     int height = 300;
 };
 
+// The sizes a saved graph image may take.
+constexpr int kCanvasWidthMin = 400;
+constexpr int kCanvasWidthMax = 2000;
+constexpr int kCanvasHeightMin = 300;
+constexpr int kCanvasHeightMax = 2000;
+
 struct GraphRect {
     int left = 0;
     int top = 0;

@@ -26,6 +26,8 @@ const char* const kCliUsage =
     "  --csv FILE          write the CSV to FILE instead of standard output\n"
     "  --code              print the internal-code listing instead of the CSV\n"
     "  --points            print the graph-data listing instead of the CSV\n"
+    "  --image FILE        draw the graph into FILE (.bmp .jpg .png .tif .svg .pdf)\n"
+    "  --size WxH          the image size, 400..2000 x 300..2000 (default 400x300)\n"
     "  --help              show this text\n"
     "Exit status: 0 clean run, 1 failed run, 2 division by zero, 64 usage error.\n";
 
@@ -77,6 +79,23 @@ bool parseFiltParameters(const std::string& text, std::optional<std::array<doubl
     return true;
 }
 
+// WIDTHxHEIGHT within the sizes a saved graph image may take.
+bool parseCanvasSize(const std::string& text, std::optional<CanvasSize>& value)
+{
+    const size_t x = text.find_first_of("xX");
+    if (x == std::string::npos)
+        return false;
+    std::optional<int> width;
+    std::optional<int> height;
+    if (!parseCount(text.substr(0, x), width) || !parseCount(text.substr(x + 1), height))
+        return false;
+    if (*width < kCanvasWidthMin || *width > kCanvasWidthMax || *height < kCanvasHeightMin ||
+        *height > kCanvasHeightMax)
+        return false;
+    value = CanvasSize{*width, *height};
+    return true;
+}
+
 bool parseChoice(const std::string& text, const char* one, const char* zero, std::optional<int>& value)
 {
     if (text != one && text != zero)
@@ -124,6 +143,11 @@ const std::map<std::string, OptionSpec>& optionTable()
         {"--points", {ANY_ANALYSIS, NOT_SETUP, false, [](CliOptions& o, OptionValue) { return o.points = true; }}},
         {"--csv",
          {ANY_ANALYSIS, NOT_SETUP, true, [](CliOptions& o, OptionValue v) { o.csvPath = v; return !v.empty(); }}},
+        {"--image",
+         {ANY_ANALYSIS, NOT_SETUP, true, [](CliOptions& o, OptionValue v) { o.imagePath = v; return !v.empty(); }}},
+        {"--size",
+         {ANY_ANALYSIS, NOT_SETUP, true,
+          [](CliOptions& o, OptionValue v) { return parseCanvasSize(v, o.imageSize); }}},
     };
     return table;
 }
@@ -212,6 +236,10 @@ bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std
         error = "--from-program takes the setup from the program; it cannot be combined with " + setupOption;
         return false;
     }
+    if (options.imageSize && options.imagePath.empty()) {
+        error = "--size needs --image";
+        return false;
+    }
     if (files.size() != 1) {
         error = files.empty() ? "no program file given" : "more than one program file given";
         return false;
@@ -249,4 +277,12 @@ void applyDisplay(const CliOptions& o, BodeDisplaySettings& bode)
         bode.radianUnits = *o.radianUnits;
     if (o.linearGain)
         bode.linearGain = *o.linearGain;
+}
+
+void applyCanvas(const CliOptions& o, ViewData& view)
+{
+    if (!o.imageSize)
+        return;
+    view.canvasSize = *o.imageSize;
+    view.plotRect = defaultPlotRect(*o.imageSize);
 }

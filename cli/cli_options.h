@@ -27,6 +27,8 @@ struct CliOptions {
     bool code = false;
     bool points = false;
     std::string csvPath;  // empty: standard output
+    std::string imagePath;                // empty: no graph image
+    std::optional<CanvasSize> imageSize;  // default: the view's canvas
 };
 
 extern const char* const kCliUsage;
@@ -38,3 +40,6 @@ bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std
 void applySetup(const CliOptions& options, AnalysisSettings& settings);
 // The Bode pane's unit and gain switches, applied after the run.
 void applyDisplay(const CliOptions& options, BodeDisplaySettings& bode);
+// The canvas of the graph image, with the graph rectangle that a new view
+// would give it.
+void applyCanvas(const CliOptions& options, ViewData& view);

@@ -9,6 +9,7 @@
 #include "analysis/listings.h"
 #include "cli/cli_hooks.h"
 #include "cli/cli_options.h"
+#include "cli/graph_image.h"
 #include "cli/listing_text.h"
 #include "cli/program_input.h"
 #include "lang/workareas.h"
@@ -54,7 +55,7 @@ std::string standardOutputText(const CliOptions& options, const ViewData& view)
             text += '\n';
         text += listingText(resultListing(view));
     }
-    if (!options.code && !options.points && options.csvPath.empty())
+    if (!options.code && !options.points && options.csvPath.empty() && options.imagePath.empty())
         text = graphCsvText(view);
     return text;
 }
@@ -64,6 +65,13 @@ bool writeResults(const CliOptions& options, const ViewData& view)
     if (!options.csvPath.empty()) {
         std::string error;
         if (!writeGraphCsvFile(options.csvPath, graphCsvText(view), error)) {
+            printError(error);
+            return false;
+        }
+    }
+    if (!options.imagePath.empty()) {
+        std::string error;
+        if (!writeGraphImage(options.imagePath, view, error)) {
             printError(error);
             return false;
         }
@@ -89,6 +97,7 @@ int runCommand(const CliOptions& options)
     if (outcome == RUN_FAILED)
         return kExitFailed;
     applyDisplay(options, view->bode);
+    applyCanvas(options, *view);
     if (!writeResults(options, *view))
         return kExitFailed;
     return outcome == RUN_CLEAN ? kExitClean : kExitDividedByZero;

@@ -1,10 +1,14 @@
 #include "view/graph_fonts.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace {
 
+// The height asked for is that of the whole character cell, ascent plus
+// descent, as the font's face would give it on Windows.
 constexpr int kCellHeight = 12;
+constexpr int kSmallestPixelSize = 6;
 
 }  // namespace
 
@@ -12,10 +16,15 @@ QFont makeGraphFont()
 {
     QFont font;
     font.setFamilies(QStringList{"MS UI Gothic", "IPAGothic", "IPAPGothic"});
-    font.setPixelSize(kCellHeight);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    // Crisp pixels at this small size, as the face's own bitmaps would draw it.
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setPixelSize(kCellHeight);
+    for (int size = kCellHeight - 1; size >= kSmallestPixelSize && QFontMetrics(font).height() > kCellHeight;
+         --size)
+        font.setPixelSize(size);
     return font;
 }

@@ -1,5 +1,7 @@
 #include "view/size_dialog.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -16,20 +18,45 @@ struct DialogBox {
     int x, y, width, height;
 };
 
+struct DialogLabel {
+    DialogBox box;
+    const char* text;
+};
+
 constexpr DialogBox kDialogSize{0, 0, 195, 58};
-constexpr DialogBox kWidthLabel{7, 10, 43, 19};
 constexpr DialogBox kWidthBox{53, 7, 40, 14};
-constexpr DialogBox kHeightLabel{103, 10, 42, 23};
 constexpr DialogBox kHeightBox{148, 7, 40, 14};
-constexpr DialogBox kNoteLabel{7, 40, 60, 8};
 constexpr DialogBox kOkButton{85, 37, 50, 14};
 constexpr DialogBox kCancelButton{138, 37, 50, 14};
+constexpr DialogLabel kLabels[] = {
+    {{7, 10, 43, 19}, "水平方向(H)\n400～2000"},
+    {{103, 10, 42, 23}, "垂直方向(V)\n300～2000"},
+    {{7, 40, 60, 8}, "（保存画像サイズ）"},
+};
 
-QRect toPixels(const DialogBox& box, const QFontMetrics& metrics)
+// Pixels per four units across and per eight down. The units grow where a
+// label would not fit its box in this font (Japanese text is wider than the
+// average character).
+struct DialogUnits {
+    int across;
+    int down;
+};
+
+DialogUnits dialogUnits(const QFontMetrics& metrics)
 {
-    const int across = metrics.averageCharWidth();
-    const int down = metrics.height();
-    return QRect(box.x * across / 4, box.y * down / 8, box.width * across / 4, box.height * down / 8);
+    DialogUnits units{metrics.averageCharWidth(), metrics.height()};
+    for (const DialogLabel& label : kLabels) {
+        const QSize needed = metrics.size(0, QString::fromUtf8(label.text));
+        units.across = std::max(units.across, (4 * needed.width() + label.box.width - 1) / label.box.width);
+        units.down = std::max(units.down, (8 * needed.height() + label.box.height - 1) / label.box.height);
+    }
+    return units;
+}
+
+QRect toPixels(const DialogBox& box, DialogUnits units)
+{
+    return QRect(box.x * units.across / 4, box.y * units.down / 8, box.width * units.across / 4,
+                 box.height * units.down / 8);
 }
 
 // Whether text reads as a decimal integer: blanks around an optional sign
@@ -71,15 +98,12 @@ CDialogExSize::CDialogExSize(QWidget* parent)
       heightBox_(new QLineEdit(this))
 {
     setWindowTitle(QStringLiteral("サイズ変更"));
-    const QFontMetrics metrics(font());
-    auto place = [&](QWidget* widget, const DialogBox& box) {
-        widget->setGeometry(toPixels(box, metrics));
-    };
-    place(new QLabel(QStringLiteral("水平方向(H)\n400～2000"), this), kWidthLabel);
+    const DialogUnits units = dialogUnits(QFontMetrics(font()));
+    auto place = [&](QWidget* widget, const DialogBox& box) { widget->setGeometry(toPixels(box, units)); };
+    for (const DialogLabel& label : kLabels)
+        place(new QLabel(QString::fromUtf8(label.text), this), label.box);
     place(widthBox_, kWidthBox);
-    place(new QLabel(QStringLiteral("垂直方向(V)\n300～2000"), this), kHeightLabel);
     place(heightBox_, kHeightBox);
-    place(new QLabel(QStringLiteral("（保存画像サイズ）"), this), kNoteLabel);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
     place(ok, kOkButton);
@@ -89,7 +113,7 @@ CDialogExSize::CDialogExSize(QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     widthBox_->setObjectName(QStringLiteral("imageWidth"));
     heightBox_->setObjectName(QStringLiteral("imageHeight"));
-    setFixedSize(toPixels(kDialogSize, metrics).size());
+    setFixedSize(toPixels(kDialogSize, units).size());
 }
 
 void CDialogExSize::showEvent(QShowEvent* event)
@@ -117,8 +141,8 @@ void CDialogExSize::accept()
 {
     int width = imageWidth;
     int height = imageHeight;
-    if (!readBox(widthBox_, kImageWidthMin, kImageWidthMax, width) ||
-        !readBox(heightBox_, kImageHeightMin, kImageHeightMax, height))
+    if (!readBox(widthBox_, kCanvasWidthMin, kCanvasWidthMax, width) ||
+        !readBox(heightBox_, kCanvasHeightMin, kCanvasHeightMax, height))
         return;
     imageWidth = width;
     imageHeight = height;

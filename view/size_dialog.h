@@ -3,12 +3,9 @@
 #include <QDialog>
 #include <QString>
 
-class QLineEdit;
+#include "analysis/view_data.h"
 
-constexpr int kImageWidthMin = 400;
-constexpr int kImageWidthMax = 2000;
-constexpr int kImageHeightMin = 300;
-constexpr int kImageHeightMax = 2000;
+class QLineEdit;
 
 // One box read as a decimal integer within minimum..maximum. On failure
 // problem is the message the dialog shows and value is unchanged.
@@ -21,8 +18,8 @@ public:
     explicit CDialogExSize(QWidget* parent = nullptr);
 
     // Set before showing the dialog, read after OK.
-    int imageWidth = kImageWidthMin;
-    int imageHeight = kImageHeightMin;
+    int imageWidth = kCanvasWidthMin;
+    int imageHeight = kCanvasHeightMin;
 
     // Checks both boxes in turn; the first bad one keeps the dialog open.
     void accept() override;

@@ -1,0 +1,103 @@
+#include <QtTest>
+
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+const char kSample[] =
+    "H(s) = (1-exp(-s*1.2))/s;\r\nFREQ 0.1, 10, 80, GEO;\r\nTIME 0.01, 5, 80;\r\n"
+    "FILT 4.0, 0.0, 4.0, 0.2;\r\nPROBE H(s);\r\n/* 0-order Hold (sampling period 1.2sec) */\r\n";
+
+struct CliRun {
+    int status;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun runCli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(BRENNO_CLI, arguments);
+    process.waitForFinished(60000);
+    return CliRun{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+}  // namespace
+
+class CliImageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void drawsTheGraphOfTheRun_data();
+    void drawsTheGraphOfTheRun();
+    void rejectsBadSizesAndPaths_data();
+    void rejectsBadSizesAndPaths();
+
+private:
+    QTemporaryDir dir_;
+    QString program_;
+};
+
+void CliImageTest::initTestCase()
+{
+    program_ = dir_.filePath("sample.txt");
+    QFile file(program_);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(kSample);
+}
+
+void CliImageTest::drawsTheGraphOfTheRun_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("bode, default canvas") << QStringList{"bode"} << "bode.png" << QSize(400, 300);
+    QTest::newRow("filt, larger canvas")
+        << QStringList{"filt", "--from-program", "--size", "800x600"} << "time.bmp" << QSize(800, 600);
+}
+
+void CliImageTest::drawsTheGraphOfTheRun()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    const QString path = dir_.filePath(name);
+    const CliRun run = runCli(arguments << "--image" << path << program_);
+    QCOMPARE(run.status, 0);
+    // The image replaces the CSV on standard output.
+    QVERIFY(run.out.isEmpty());
+    const QImage image(path);
+    QCOMPARE(image.size(), size);
+    // The graph frame at 20 % of the canvas.
+    QCOMPARE(qGray(image.pixel(size.width() / 2, size.height() / 5)), 0);
+}
+
+void CliImageTest::rejectsBadSizesAndPaths_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::newRow("width below 400") << QStringList{"--image", "g.png", "--size", "399x300"} << 64;
+    QTest::newRow("height above 2000") << QStringList{"--image", "g.png", "--size", "400x2001"} << 64;
+    QTest::newRow("size without image") << QStringList{"--size", "800x600"} << 64;
+    QTest::newRow("unknown extension") << QStringList{"--image", "g.txt"} << 1;
+}
+
+void CliImageTest::rejectsBadSizesAndPaths()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    for (QString& argument : arguments)
+        if (argument.startsWith("g."))
+            argument = dir_.filePath(argument);
+    const CliRun run = runCli(QStringList{"bode"} << arguments << program_);
+    QCOMPARE(run.status, status);
+    if (status == 1)
+        QVERIFY(run.err.contains("Save image failed: 80004005"));
+    QVERIFY(!QFile::exists(dir_.filePath("g.png")));
+}
+
+QTEST_MAIN(CliImageTest)
+#include "cli_image_test.moc"
