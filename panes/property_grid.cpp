@@ -34,6 +34,13 @@ protected:
         return QTreeWidget::edit(index.siblingAtColumn(kValueColumn), trigger, event);
     }
 
+    // Names and values share the width evenly.
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QTreeWidget::resizeEvent(event);
+        setColumnWidth(kNameColumn, viewport()->width() / 2);
+    }
+
 private:
     void endOpenEdit(const QModelIndex& current)
     {
@@ -107,7 +114,7 @@ GridProperty* PropertyGrid::addProperty(std::unique_ptr<GridProperty> property)
     QTreeWidgetItem* row = createRow(*added);
     list_->addTopLevelItem(row);
     spanGroups(row);
-    list_->expandItem(row);
+    list_->expandAll();
     return added;
 }
 
@@ -228,12 +235,6 @@ void PropertyGrid::fontPicked(GridProperty& property, const QFont& font)
 void PropertyGrid::endOfEdit(GridProperty&) {}
 
 void PropertyGrid::propertyChanged(GridProperty&) {}
-
-void PropertyGrid::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    list_->setColumnWidth(kNameColumn, list_->viewport()->width() / 2);
-}
 
 void PropertyGrid::describe(const GridProperty* property)
 {

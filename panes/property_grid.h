@@ -54,8 +54,6 @@ protected:
     // Runs after a property's value changed; for the font, when the dialog is confirmed.
     virtual void propertyChanged(GridProperty& property);
 
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     QTreeWidgetItem* createRow(GridProperty& property);
     void spanGroups(QTreeWidgetItem* row);
