@@ -115,6 +115,13 @@ private:
     double phaseBottom_ = 0;
 };
 
+// One of the two Bode curves while it is drawn.
+struct BodeCurve {
+    bool shown;
+    SurfacePen pen;
+    PlotPoint previous;
+};
+
 // The truncation of the drawing rules, kept exact for the drawn points.
 double truncated(double value) { return std::isfinite(value) ? std::trunc(value) : value; }
 
@@ -127,38 +134,30 @@ void drawBodeCurves(DrawingSurface& surface, const ViewData& view, const QFont& 
         return;
     const BodeDisplaySettings& bode = view.bode;
     const GraphRect& plot = view.plotRect;
-    const SurfacePen gainPen{bode.lineWidth, bode.gainColor};
-    const SurfacePen phasePen{bode.lineWidth, bode.phaseColor};
-    SurfaceSelection selection(surface, gainPen, font, bode.gainColor);
+    BodeCurve gain{bode.showGain != 0, SurfacePen{bode.lineWidth, bode.gainColor}, {}};
+    BodeCurve phase{bode.showPhase != 0, SurfacePen{bode.lineWidth, bode.phaseColor}, {}};
+    SurfaceSelection selection(surface, gain.pen, font, bode.gainColor);
     const BodeScale scale(bode, plot);
     const CurveStyle style = curveStyle(bode);
     // With a linear axis the numbers of both curves keep the gain colour.
     const bool ownNumberColours = !bode.linearFreqAxis;
+    auto drawStep = [&](BodeCurve& curve, int index, const PlotPoint& point) {
+        if (!curve.shown)
+            return;
+        if (ownNumberColours)
+            surface.setTextColor(curve.pen.colour);
+        surface.selectPen(curve.pen);
+        if (index > 0)
+            drawCurveStep(surface, style, plot, curve.previous, point, index + 1);
+        curve.previous = point;
+    };
 
     surface.intersectClip(plot);
-    PlotPoint previousGain;
-    PlotPoint previousPhase;
     for (int i = 0; i < count; ++i) {
         const FrequencyPoint& point = view.frequencyPoints[i];
         const double x = truncated(scale.x(point.omega));
-        const PlotPoint gain{x, truncated(scale.gainY(point))};
-        const PlotPoint phase{x, truncated(scale.phaseY(point))};
-        if (bode.showGain) {
-            if (ownNumberColours)
-                surface.setTextColor(bode.gainColor);
-            surface.selectPen(gainPen);
-            if (i > 0)
-                drawCurveStep(surface, style, plot, previousGain, gain, i + 1);
-            previousGain = gain;
-        }
-        if (bode.showPhase) {
-            if (ownNumberColours)
-                surface.setTextColor(bode.phaseColor);
-            surface.selectPen(phasePen);
-            if (i > 0)
-                drawCurveStep(surface, style, plot, previousPhase, phase, i + 1);
-            previousPhase = phase;
-        }
+        drawStep(gain, i, PlotPoint{x, truncated(scale.gainY(point))});
+        drawStep(phase, i, PlotPoint{x, truncated(scale.phaseY(point))});
     }
     surface.removeClip();
 }
