@@ -107,7 +107,6 @@ CMainFrame::CMainFrame(QWidget* parent)
 
     connect(document_, &CBrennoDoc::titleChanged, this,
             [this](const QString& title) { setWindowTitle(title + QStringLiteral(" - ") + QLatin1String(kAppTitle)); });
-    connect(view_, &CBrennoView::stateChanged, this, &CMainFrame::UpdateCommandUI);
     connect(editStateWatch_, &EditStateWatch::changed, this, &CMainFrame::UpdateCommandUI);
     document_->AttachView(view_);
     view_->OnInitialUpdate();

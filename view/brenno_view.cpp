@@ -82,7 +82,6 @@ bool CBrennoView::OnCommand(int id)
     case ID_IMAGE_SIZE: break;
     default: return false;
     }
-    emit stateChanged();
     return true;
 }
 
@@ -280,7 +279,8 @@ void CBrennoView::paintCanvas(QPainter& painter)
     painter.fillRect(QRect(0, 0, canvas.width, canvas.height), Qt::white);
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(QPoint(plot.left, plot.top), QPoint(plot.right - 1, plot.bottom - 1)));
+    // Like the other rectangles of the graph, the outline leaves out its right and bottom edges.
+    painter.drawRect(QRect(plot.left, plot.top, plot.right - plot.left - 1, plot.bottom - plot.top - 1));
 }
 
 void CBrennoView::showEditMenu(const QPoint& globalPos)

@@ -58,10 +58,6 @@ public:
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
 
-signals:
-    // The view's data changed in a way that may change command states.
-    void stateChanged();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -1,5 +1,7 @@
 // Program sources between the editor and files: code page 932 on disk, nothing lost.
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFile>
 #include <QTest>
 
@@ -144,6 +146,21 @@ private slots:
         QCOMPARE(frame_->windowTitle(), QStringLiteral("first order.txt - Brenno"));
         QCOMPARE(editor()->Text(), QStringLiteral("H(s) = 1/(s+1);\r\nPROBE H(s);\r\n"));
         QCOMPARE(workAreas.codeCount, 0);
+    }
+
+    void droppedFilesOpenInTurnAndTheLastStays()
+    {
+        const QString first = dir_.filePath("first.txt");
+        const QString second = dir_.filePath("second.txt");
+        writeBytes(first, "PROBE 1;\r\n");
+        writeBytes(second, "PROBE 2;\r\n");
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
+        QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        // Straight to the window: the application only delivers drops of a drag it tracks.
+        static_cast<QObject*>(frame_.get())->event(&drop);
+        QCOMPARE(editor()->Text(), QStringLiteral("PROBE 2;\r\n"));
+        QCOMPARE(frame_->windowTitle(), QStringLiteral("second.txt - Brenno"));
     }
 
 private:
