@@ -1,8 +1,5 @@
 #include "app/main_frame.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -17,8 +14,9 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/about_box.h"
+#include "app/about_dlg.h"
 #include "app/app_settings.h"
+#include "app/application_look.h"
 #include "app/brenno_doc.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
@@ -33,23 +31,12 @@
 namespace {
 
 const char kAppTitle[] = "Brenno";
-const char kLookKey[] = "ApplicationLook";
 const char kGeometryKey[] = "MainFrame/Geometry";
 const char kStateKey[] = "MainFrame/State";
 constexpr int kSeparator = 0;
 
-const int kLooks[] = {ID_VIEW_APPLOOK_WIN_2000,        ID_VIEW_APPLOOK_OFF_XP,        ID_VIEW_APPLOOK_WIN_XP,
-                      ID_VIEW_APPLOOK_OFF_2003,        ID_VIEW_APPLOOK_VS_2005,       ID_VIEW_APPLOOK_VS_2008,
-                      ID_VIEW_APPLOOK_OFF_2007_BLUE,   ID_VIEW_APPLOOK_OFF_2007_BLACK, ID_VIEW_APPLOOK_OFF_2007_SILVER,
-                      ID_VIEW_APPLOOK_OFF_2007_AQUA};
-
-bool isLook(int id)
-{
-    return std::find(std::begin(kLooks), std::end(kLooks), id) != std::end(kLooks);
-}
-
 // Commands whose work comes with later versions: shown, but greyed.
-bool isPending(int id) { return id == ID_VIEW_CUSTOMIZE || isLook(id); }
+bool isPending(int id) { return id == ID_VIEW_CUSTOMIZE || isApplicationLook(id); }
 
 void placePane(QDockWidget* pane, const char* caption, const char* objectName, const char* icon)
 {
@@ -90,7 +77,7 @@ CMainFrame::CMainFrame(QWidget* parent)
       view_(new CBrennoView(this)),
       editStateWatch_(new EditStateWatch(this))
 {
-    appLook_ = openAppSettings()->value(QLatin1String(kLookKey), kDefaultAppLook).toInt();
+    appLook_ = readApplicationLook(*openAppSettings());
     setCentralWidget(view_);
     resize(800, 600);
     setMinimumSize(800, 600);
@@ -135,19 +122,19 @@ void CMainFrame::ApplyLook(int look)
     appLook_ = look;
     if (QAction* action = commandAction(look))
         action->setChecked(true);
-    openAppSettings()->setValue(QLatin1String(kLookKey), look);
+    storeApplicationLook(*openAppSettings(), look);
 }
 
 void CMainFrame::OnFrameCommand(int id)
 {
     switch (id) {
     case ID_APP_EXIT: close(); break;
-    case ID_APP_ABOUT: showAboutBox(this); break;
+    case ID_APP_ABOUT: CAboutDlg(this).exec(); break;
     case ID_VIEW_STATUS_BAR: statusBar()->setVisible(commandAction(id)->isChecked()); break;
     case ID_NEXT_PANE: focusAdjacentPane(1); break;
     case ID_PREV_PANE: focusAdjacentPane(-1); break;
     default:
-        if (isLook(id))
+        if (isApplicationLook(id))
             ApplyLook(id);
         break;
     }
@@ -188,7 +175,7 @@ void CMainFrame::createActions()
     for (int id : allCommandIds()) {
         QAction* action = makeCommandAction(id, this, WithShortcuts::Yes);
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-        if (isLook(id)) {
+        if (isApplicationLook(id)) {
             action->setCheckable(true);
             lookGroup_->addAction(action);
         }
