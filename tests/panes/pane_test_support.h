@@ -126,13 +126,16 @@ public:
         filt->SetGraphValues(timeAxisMin, timeAxisMax, levelMin, levelMax);
     }
 
-    QWidget window;
-    CPropertiesWndBODE* bode = new CPropertiesWndBODE(&window);
-    CPropertiesWndFILT* filt = new CPropertiesWndFILT(&window);
+    // Declared before the window: closing the window ends an open edit, which
+    // still reaches them.
     ViewData view;
     QFont bodeFont{"Sans", 9};
     QFont filtFont{"Sans", 9};
     QList<int> commands;
+
+    QWidget window;
+    CPropertiesWndBODE* bode = new CPropertiesWndBODE(&window);
+    CPropertiesWndFILT* filt = new CPropertiesWndFILT(&window);
 
 private:
     void takeCommand(int id)

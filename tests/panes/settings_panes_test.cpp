@@ -306,14 +306,18 @@ void SettingsPanesTest::fontChangesTheGraphFontOnceTheViewHandedItOver()
     QFont picked("Serif", 15);
     grid.setDialogs(GridDialogs{{}, [&picked](const QFont&, QWidget*) { return std::optional<QFont>(picked); }});
 
-    openEditor<FontEditor>(grid, "フォント")->openDialog();
+    auto* fontEditor = openEditor<FontEditor>(grid, "フォント");
+    QVERIFY(fontEditor);
+    fontEditor->openDialog();
     QCOMPARE(harness_->commands, QList<int>{fontChanged});
     QCOMPARE(graphFont, before);
 
     QVERIFY(endEdit(grid, grid.openEditor()));
     QCOMPARE(harness_->commands, (QList<int>{fontChanged, changed}));
     picked.setPointSize(17);
-    openEditor<FontEditor>(grid, "フォント")->openDialog();
+    fontEditor = openEditor<FontEditor>(grid, "フォント");
+    QVERIFY(fontEditor);
+    fontEditor->openDialog();
     QCOMPARE(harness_->commands.last(), fontChanged);
     QCOMPARE(graphFont, picked);
 }
