@@ -68,6 +68,7 @@ QWidget* CToolbarCustomizeDlg::createToolbarsPage()
 {
     auto* page = new QWidget;
     toolbarList_ = new QListWidget(page);
+    toolbarList_->setObjectName(QStringLiteral("toolbarList"));
     newButton_ = pushButton(QStringLiteral("新規作成(&N)..."), page);
     renameButton_ = pushButton(QStringLiteral("名前の変更(&M)..."), page);
     deleteButton_ = pushButton(QStringLiteral("削除(&D)"), page);
@@ -95,9 +96,13 @@ QWidget* CToolbarCustomizeDlg::createCommandsPage()
 {
     auto* page = new QWidget;
     categoryList_ = new QListWidget(page);
+    categoryList_->setObjectName(QStringLiteral("categoryList"));
     catalogList_ = new QListWidget(page);
+    catalogList_->setObjectName(QStringLiteral("catalogList"));
     toolbarChoice_ = new QComboBox(page);
+    toolbarChoice_->setObjectName(QStringLiteral("toolbarChoice"));
     commandList_ = new QListWidget(page);
+    commandList_->setObjectName(QStringLiteral("commandList"));
     auto* layout = new QGridLayout(page);
     layout->addWidget(buddyLabel(QStringLiteral("分類(&G):"), categoryList_), 0, 0);
     layout->addWidget(categoryList_, 1, 0, 3, 1);
