@@ -13,6 +13,7 @@
 
 #include "app/command_ids.h"
 #include "app/main_frame.h"
+#include "app/toolbar_commands.h"
 #include "app_test_support.h"
 #include "panes/edit_text_wnd.h"
 #include "panes/output_wnd.h"
@@ -183,13 +184,14 @@ private slots:
     {
         QList<int> ids;
         for (const QAction* action : frame_->mainToolBar()->actions())
-            ids.append(action->isSeparator() ? 0 : action->data().toInt());
+            if (!isCustomizeButton(action))
+                ids.append(action->isSeparator() ? 0 : action->data().toInt());
         QCOMPARE(ids, (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY,
                                   ID_EDIT_PASTE, 0, ID_BODE_ANALYSIS, ID_FILT_ANALYSIS, 0, ID_SAVE_GRAPH_CSV, 0,
                                   ID_APP_ABOUT}));
         QCOMPARE(frame_->mainToolBar()->windowTitle(), QStringLiteral("標準"));
         for (const QAction* action : frame_->mainToolBar()->actions())
-            QVERIFY(action->isSeparator() || !action->icon().isNull());
+            QVERIFY(action->isSeparator() || isCustomizeButton(action) || !action->icon().isNull());
     }
 
     void statusBarShowsReadyAndKeyIndicators()
@@ -251,11 +253,20 @@ private slots:
         QVERIFY(!frame_->commandAction(ID_SAVE_GRAPH_IMAGE)->isEnabled());
     }
 
-    void filtRunFromEditorButton()
+    void filtRun_data()
     {
-        QAction* filtButton = frame_->editTextWnd()->toolBar()->actions().last();
-        QCOMPARE(filtButton->data().toInt(), int(ID_FILT_ANALYSIS));
-        filtButton->trigger();
+        QTest::addColumn<bool>("fromEditor");
+        QTest::newRow("menu") << false;
+        QTest::newRow("editor button") << true;
+    }
+
+    void filtRun()
+    {
+        QFETCH(bool, fromEditor);
+        QAction* command = fromEditor ? frame_->editTextWnd()->toolBar()->actions().last()
+                                      : frame_->commandAction(ID_FILT_ANALYSIS);
+        QCOMPARE(command->data().toInt(), int(ID_FILT_ANALYSIS));
+        command->trigger();
         COutputWnd* output = frame_->outputWnd();
         QCOMPARE(output->CompileOutput(), QStringLiteral("syntax: OK \n"));
         QCOMPARE(output->codeList()->rowCount(), 22);
@@ -263,6 +274,7 @@ private slots:
         QCOMPARE(headingsOf(output->resultList()), (QStringList{"No.", "time[sec]", "amplitude[linear]", ""}));
         QCOMPARE(output->resultList()->item(39, 0)->text(), QStringLiteral("40"));
         QCOMPARE(frame_->view()->data().graphMode, int(GRAPH_FILT));
+        QVERIFY(frame_->commandAction(ID_SAVE_GRAPH_CSV)->isEnabled());
     }
 
     void failedRunShowsItsMessage()
@@ -338,6 +350,20 @@ private slots:
         QVERIFY(frame_->editTextWnd()->Text().startsWith(QStringLiteral("H\t(s) = ")));
         editor->undo();
         QCOMPARE(frame_->editTextWnd()->Text(), kSample);
+    }
+
+    void f6MovesThroughThePanes()
+    {
+        showActive();
+        frame_->view()->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), frame_->view());
+        frame_->commandAction(ID_NEXT_PANE)->trigger();
+        QVERIFY(frame_->outputWnd()->isAncestorOf(QApplication::focusWidget()));
+        frame_->commandAction(ID_NEXT_PANE)->trigger();
+        QCOMPARE(QApplication::focusWidget(), frame_->editTextWnd()->editor());
+        frame_->commandAction(ID_PREV_PANE)->trigger();
+        frame_->commandAction(ID_PREV_PANE)->trigger();
+        QCOMPARE(QApplication::focusWidget(), frame_->view());
     }
 
     void applicationLookIsReadAndStored()
