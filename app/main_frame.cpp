@@ -21,6 +21,10 @@
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/key_state_indicators.h"
+#include "app/toolbar_commands.h"
+#include "app/toolbar_customizer.h"
+#include "app/user_images.h"
+#include "app/user_toolbars.h"
 #include "panes/edit_text_wnd.h"
 #include "panes/output_wnd.h"
 #include "panes/properties_wnd_bode.h"
@@ -34,9 +38,6 @@ const char kAppTitle[] = "Brenno";
 const char kGeometryKey[] = "MainFrame/Geometry";
 const char kStateKey[] = "MainFrame/State";
 constexpr int kSeparator = 0;
-
-// Commands whose work comes with later versions: shown, but greyed.
-bool isPending(int id) { return id == ID_VIEW_CUSTOMIZE || isApplicationLook(id); }
 
 void placePane(QDockWidget* pane, const char* caption, const char* objectName, const char* icon)
 {
@@ -120,6 +121,7 @@ void CMainFrame::UpdateCommandUI()
 void CMainFrame::ApplyLook(int look)
 {
     appLook_ = look;
+    applyApplicationLook(look);
     if (QAction* action = commandAction(look))
         action->setChecked(true);
     storeApplicationLook(*openAppSettings(), look);
@@ -130,6 +132,7 @@ void CMainFrame::OnFrameCommand(int id)
     switch (id) {
     case ID_APP_EXIT: close(); break;
     case ID_APP_ABOUT: CAboutDlg(this).exec(); break;
+    case ID_VIEW_CUSTOMIZE: OnViewCustomize(); break;
     case ID_VIEW_STATUS_BAR: statusBar()->setVisible(commandAction(id)->isChecked()); break;
     case ID_NEXT_PANE: focusAdjacentPane(1); break;
     case ID_PREV_PANE: focusAdjacentPane(-1); break;
@@ -150,6 +153,7 @@ bool CMainFrame::event(QEvent* event)
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     auto settings = openAppSettings();
+    userToolbars_->save(*settings);
     settings->setValue(QLatin1String(kGeometryKey), saveGeometry());
     settings->setValue(QLatin1String(kStateKey), saveState());
     event->accept();
@@ -179,7 +183,6 @@ void CMainFrame::createActions()
             action->setCheckable(true);
             lookGroup_->addAction(action);
         }
-        action->setEnabled(!isPending(id));
         addAction(action);
         actions_.insert(id, action);
     }
@@ -262,6 +265,8 @@ void CMainFrame::createToolBars()
         else
             mainToolBar_->addAction(commandAction(id));
     }
+    addCustomizeButton(mainToolBar_, commandAction(ID_VIEW_CUSTOMIZE));
+    userToolbars_ = new UserToolbars(this, commandAction(ID_VIEW_CUSTOMIZE));
 }
 
 void CMainFrame::createStatusBar()
@@ -300,11 +305,20 @@ void CMainFrame::dockPanes()
 }
 
 // The previous run's window and pane layout replaces the initial one.
+// User toolbars come back first, so that the saved state finds them.
 void CMainFrame::restoreLayout()
 {
     auto settings = openAppSettings();
+    userToolbars_->setUserImages(loadUserImages(kUserImagesFile));
+    userToolbars_->restore(*settings);
     restoreGeometry(settings->value(QLatin1String(kGeometryKey)).toByteArray());
     restoreState(settings->value(QLatin1String(kStateKey)).toByteArray());
+}
+
+void CMainFrame::OnViewCustomize()
+{
+    CToolbarCustomizeDlg(userToolbars_, this).exec();
+    userToolbars_->save(*openAppSettings());
 }
 
 void CMainFrame::focusAdjacentPane(int step)

@@ -15,6 +15,7 @@ class QAction;
 class QActionGroup;
 class QMenu;
 class QToolBar;
+class UserToolbars;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
     CPropertiesWndFILT* propertiesWndFilt() const { return propertiesWndFilt_; }
     CEditTextWnd* editTextWnd() const { return editTextWnd_; }
     QToolBar* mainToolBar() const { return mainToolBar_; }
+    UserToolbars* userToolbars() const { return userToolbars_; }
     QAction* commandAction(int id) const { return actions_.value(id); }
     int appLook() const { return appLook_; }
 
@@ -36,7 +38,7 @@ public:
     void OnCommand(int id);
     // Enable states that follow the view's data and the keyboard focus.
     void UpdateCommandUI();
-    // Records the look and stores it in the settings.
+    // Restyles the whole application in the look, records it and stores it in the settings.
     void ApplyLook(int look);
 
 protected:
@@ -59,6 +61,7 @@ private:
     QMenu* createPaneListMenu();
     QMenu* createLookMenu();
     void OnFrameCommand(int id);
+    void OnViewCustomize();
     void focusAdjacentPane(int step);
 
     CBrennoDoc* document_;
@@ -68,6 +71,7 @@ private:
     CPropertiesWndFILT* propertiesWndFilt_ = nullptr;
     CEditTextWnd* editTextWnd_ = nullptr;
     QToolBar* mainToolBar_ = nullptr;
+    UserToolbars* userToolbars_ = nullptr;
     QMap<int, QAction*> actions_;
     QActionGroup* lookGroup_ = nullptr;
     EditStateWatch* editStateWatch_;

@@ -2,6 +2,7 @@
 
 #include "app/toolbar_commands.h"
 #include "app/toolbar_quick_customize.h"
+#include "app/user_images.h"
 
 #include <algorithm>
 
@@ -99,6 +100,7 @@ QToolBar* UserToolbars::createAt(int slot, const QString& name)
 {
     auto* toolbar = new QToolBar(name, window_);
     toolbar->setObjectName(userToolbarObjectName(slot));
+    toolbar->setIconSize(QSize(kUserImageSize, kUserImageSize));
     window_->addToolBar(Qt::TopToolBarArea, toolbar);
     addCustomizeButton(toolbar, customize_);
     userToolbars_.append(toolbar);
