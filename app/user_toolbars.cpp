@@ -102,6 +102,7 @@ QToolBar* UserToolbars::createAt(int slot, const QString& name)
     toolbar->setObjectName(userToolbarObjectName(slot));
     toolbar->setIconSize(QSize(kUserImageSize, kUserImageSize));
     window_->addToolBar(Qt::TopToolBarArea, toolbar);
+    toolbar->show(); // a child added to a window already on screen stays hidden otherwise
     addCustomizeButton(toolbar, customize_);
     userToolbars_.append(toolbar);
     quickCustomizer_->watch(toolbar);

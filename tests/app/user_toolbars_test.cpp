@@ -85,6 +85,7 @@ private slots:
             CToolbarCustomizeDlg dialog(window->toolbars, window.get());
             QToolBar* made = dialog.createToolbar(QStringLiteral("解析ボタン"));
             QVERIFY(made);
+            QVERIFY(made->isVisible());
             dialog.addCommand(window->command(ID_FILT_ANALYSIS));
             dialog.addCommand(window->command(ID_FILE_SAVE));
             name = made->objectName();
