@@ -124,11 +124,8 @@ void CMFCPropertyGridPlusCtrlBODE::showCurves(int showGain, int showPhase)
 }
 
 CPropertiesWndBODE::CPropertiesWndBODE(QWidget* parent)
-    : PropertyGridPane(parent), toolBar_(new CPropertiesToolBarBODE(this)), grid_(new CMFCPropertyGridPlusCtrlBODE(this))
+    : RecordPane(QStringLiteral("BODE 設定"), ID_BODE_ANALYSIS, parent)
 {
-    setWindowTitle(QStringLiteral("BODE 設定"));
-    grid_->BuildPropertyList(listFont());
-    install(toolBar_, ID_BODE_ANALYSIS, grid_);
 }
 
 void CPropertiesWndBODE::SetAnalysisValues(double start, double end, int count, int inOmega, int arithmetic)

@@ -27,7 +27,7 @@ private:
     void showCurves(int showGain, int showPhase);
 };
 
-class CPropertiesWndBODE : public PropertyGridPane {
+class CPropertiesWndBODE : public RecordPane<CMFCPropertyGridPlusCtrlBODE, CPropertiesToolBarBODE> {
     Q_OBJECT
 public:
     explicit CPropertiesWndBODE(QWidget* parent = nullptr);
@@ -37,15 +37,4 @@ public:
     void SetGraphValues(int showGain, int showPhase, double freqAxisMin, double freqAxisMax, int radianUnits,
                         int linearFreqAxis, double dbRef, double dbDiv, double linGainMin, double linGainMax,
                         int linearGain);
-
-    // The record the view copies on 108; always current when 108 arrives.
-    const BodePaneValues& values() const { return grid_->values(); }
-    // The view's Bode graph font, which the font property changes from then on.
-    void SetGraphFont(QFont* font) { grid_->SetGraphFont(font); }
-
-    CMFCPropertyGridPlusCtrlBODE* grid() const { return grid_; }
-
-private:
-    CPropertiesToolBarBODE* toolBar_;
-    CMFCPropertyGridPlusCtrlBODE* grid_;
 };

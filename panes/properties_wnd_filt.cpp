@@ -78,11 +78,8 @@ void CMFCPropertyGridPlusCtrlFILT::SetGraphValues(double timeAxisMin, double tim
 }
 
 CPropertiesWndFILT::CPropertiesWndFILT(QWidget* parent)
-    : PropertyGridPane(parent), toolBar_(new CPropertiesToolBarFILT(this)), grid_(new CMFCPropertyGridPlusCtrlFILT(this))
+    : RecordPane(QStringLiteral("FILT 設定"), ID_FILT_ANALYSIS, parent)
 {
-    setWindowTitle(QStringLiteral("FILT 設定"));
-    grid_->BuildPropertyList(listFont());
-    install(toolBar_, ID_FILT_ANALYSIS, grid_);
 }
 
 void CPropertiesWndFILT::SetAnalysisValues(double start, double end, int count, double a, double b, double k1,

@@ -22,7 +22,7 @@ public:
     void SetGraphValues(double timeAxisMin, double timeAxisMax, double levelMin, double levelMax);
 };
 
-class CPropertiesWndFILT : public PropertyGridPane {
+class CPropertiesWndFILT : public RecordPane<CMFCPropertyGridPlusCtrlFILT, CPropertiesToolBarFILT> {
     Q_OBJECT
 public:
     explicit CPropertiesWndFILT(QWidget* parent = nullptr);
@@ -30,15 +30,4 @@ public:
     // What a finished FILT run used, shown back in the pane.
     void SetAnalysisValues(double start, double end, int count, double a, double b, double k1, double k2);
     void SetGraphValues(double timeAxisMin, double timeAxisMax, double levelMin, double levelMax);
-
-    // The record the view copies on 110; always current when 110 arrives.
-    const FiltPaneValues& values() const { return grid_->values(); }
-    // The view's FILT graph font, which the font property changes from then on.
-    void SetGraphFont(QFont* font) { grid_->SetGraphFont(font); }
-
-    CMFCPropertyGridPlusCtrlFILT* grid() const { return grid_; }
-
-private:
-    CPropertiesToolBarFILT* toolBar_;
-    CMFCPropertyGridPlusCtrlFILT* grid_;
 };

@@ -40,3 +40,27 @@ private:
     QFont listFont_;
     SettingsGrid* grid_ = nullptr;
 };
+
+// A settings pane over its own toolbar and grid; the view reads the grid's
+// record and hands it the graph font through the pane.
+template <class Grid, class ToolBar>
+class RecordPane : public PropertyGridPane {
+public:
+    // The record the view copies after an ended edit; always current by then.
+    const auto& values() const { return grid_->values(); }
+    // The view's graph font, which the font property changes from then on.
+    void SetGraphFont(QFont* font) { grid_->SetGraphFont(font); }
+    Grid* grid() const { return grid_; }
+
+protected:
+    RecordPane(const QString& title, int runCommand, QWidget* parent)
+        : PropertyGridPane(parent), toolBar_(new ToolBar(this)), grid_(new Grid(this))
+    {
+        setWindowTitle(title);
+        grid_->BuildPropertyList(listFont());
+        install(toolBar_, runCommand, grid_);
+    }
+
+    ToolBar* toolBar_;
+    Grid* grid_;
+};
