@@ -37,6 +37,15 @@ QPushButton* pushButton(const QString& text, QWidget* parent)
     return button;
 }
 
+// Lists show commands with their 16 px toolbar images.
+QListWidget* namedList(const QString& name, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setIconSize(QSize(kUserImageSize, kUserImageSize));
+    return list;
+}
+
 QLabel* buddyLabel(const QString& text, QWidget* buddy)
 {
     auto* label = new QLabel(text);
@@ -61,14 +70,13 @@ CToolbarCustomizeDlg::CToolbarCustomizeDlg(UserToolbars* toolbars, QWidget* pare
     layout->addWidget(buttons);
     refreshToolbars();
     refreshCategories();
-    resize(640, 440);
+    resize(760, 460);
 }
 
 QWidget* CToolbarCustomizeDlg::createToolbarsPage()
 {
     auto* page = new QWidget;
-    toolbarList_ = new QListWidget(page);
-    toolbarList_->setObjectName(QStringLiteral("toolbarList"));
+    toolbarList_ = namedList(QStringLiteral("toolbarList"), page);
     newButton_ = pushButton(QStringLiteral("新規作成(&N)..."), page);
     renameButton_ = pushButton(QStringLiteral("名前の変更(&M)..."), page);
     deleteButton_ = pushButton(QStringLiteral("削除(&D)"), page);
@@ -95,25 +103,26 @@ QWidget* CToolbarCustomizeDlg::createToolbarsPage()
 QWidget* CToolbarCustomizeDlg::createCommandsPage()
 {
     auto* page = new QWidget;
-    categoryList_ = new QListWidget(page);
-    categoryList_->setObjectName(QStringLiteral("categoryList"));
-    catalogList_ = new QListWidget(page);
-    catalogList_->setObjectName(QStringLiteral("catalogList"));
+    categoryList_ = namedList(QStringLiteral("categoryList"), page);
+    categoryList_->setMaximumWidth(120);
+    catalogList_ = namedList(QStringLiteral("catalogList"), page);
     toolbarChoice_ = new QComboBox(page);
     toolbarChoice_->setObjectName(QStringLiteral("toolbarChoice"));
-    commandList_ = new QListWidget(page);
-    commandList_->setObjectName(QStringLiteral("commandList"));
+    commandList_ = namedList(QStringLiteral("commandList"), page);
+    auto* toolbarSide = new QVBoxLayout;
+    toolbarSide->addWidget(buddyLabel(QStringLiteral("ツール バー(&B):"), toolbarChoice_));
+    toolbarSide->addWidget(toolbarChoice_);
+    toolbarSide->addWidget(commandList_, 1);
+    toolbarSide->addWidget(createImageChooser());
     auto* layout = new QGridLayout(page);
     layout->addWidget(buddyLabel(QStringLiteral("分類(&G):"), categoryList_), 0, 0);
-    layout->addWidget(categoryList_, 1, 0, 3, 1);
+    layout->addWidget(categoryList_, 1, 0);
     layout->addWidget(buddyLabel(QStringLiteral("コマンド(&C):"), catalogList_), 0, 1);
-    layout->addWidget(catalogList_, 1, 1, 3, 1);
+    layout->addWidget(catalogList_, 1, 1);
     layout->addWidget(createCommandButtons(), 1, 2);
-    layout->addWidget(buddyLabel(QStringLiteral("ツール バー(&B):"), toolbarChoice_), 0, 3);
-    layout->addWidget(toolbarChoice_, 1, 3, Qt::AlignTop);
-    layout->addWidget(commandList_, 2, 3);
-    layout->addWidget(createImageChooser(), 3, 3);
-    layout->setRowStretch(2, 1);
+    layout->addLayout(toolbarSide, 0, 3, 2, 1);
+    layout->setColumnStretch(1, 1);
+    layout->setColumnStretch(3, 1);
     connect(categoryList_, &QListWidget::currentRowChanged, this, &CToolbarCustomizeDlg::refreshCatalog);
     connect(catalogList_, &QListWidget::itemDoubleClicked, this, [this] { addCommand(catalogCommand()); });
     connect(catalogList_, &QListWidget::currentRowChanged, this, &CToolbarCustomizeDlg::updateButtons);
