@@ -22,6 +22,7 @@
 #include "lang/workareas.h"
 #include "panes/edit_text_wnd.h"
 #include "panes/output_wnd.h"
+#include "panes/pane_values_copy.h"
 #include "panes/properties_wnd_bode.h"
 #include "panes/properties_wnd_filt.h"
 #include "view/edit_routing.h"
@@ -74,15 +75,31 @@ bool CBrennoView::OnCommand(int id)
     case ID_FILT_ANALYSIS: RunFiltAnalysis(data_.settings.useProgramTime); break;
     case ID_SAVE_GRAPH_CSV: ExportGraphCsv(); break;
     case ID_EDITOR_FONT: mainFrame()->editTextWnd()->OnEditorFont(); break;
-    case ID_PROPERTY_BODE_ITEM_CHANGED:
+    case ID_PROPERTY_BODE_ITEM_CHANGED: OnBodeSettingsChanged(); break;
+    case ID_PROPERTY_FILT_ITEM_CHANGED: OnFiltSettingsChanged(); break;
     case ID_PROPERTY_BODE_ITEM_FONT_CHANGED:
-    case ID_PROPERTY_FILT_ITEM_CHANGED:
     case ID_PROPERTY_FILT_ITEM_FONT_CHANGED: RepaintView(); break;
     case ID_SAVE_GRAPH_IMAGE:
     case ID_IMAGE_SIZE: break;
     default: return false;
     }
     return true;
+}
+
+void CBrennoView::OnBodeSettingsChanged()
+{
+    CPropertiesWndBODE* pane = mainFrame()->propertiesWndBode();
+    copyBodePaneValues(pane->values(), data_);
+    RepaintView();
+    pane->SetGraphFont(&fonts_.bode);
+}
+
+void CBrennoView::OnFiltSettingsChanged()
+{
+    CPropertiesWndFILT* pane = mainFrame()->propertiesWndFilt();
+    copyFiltPaneValues(pane->values(), data_);
+    RepaintView();
+    pane->SetGraphFont(&fonts_.filt);
 }
 
 std::optional<bool> CBrennoView::CommandEnabled(int id) const

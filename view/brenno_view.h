@@ -6,6 +6,7 @@
 
 #include "analysis/run_hooks.h"
 #include "analysis/view_data.h"
+#include "view/graph_fonts.h"
 
 class CMainFrame;
 class QPainter;
@@ -21,6 +22,8 @@ public:
 
     ViewData& data() { return data_; }
     const ViewData& data() const { return data_; }
+    // The graph fonts; the settings panes change them in place once handed over.
+    const GraphFonts& fonts() const { return fonts_; }
 
     // False when the command is not the view's.
     bool OnCommand(int id);
@@ -35,6 +38,9 @@ public:
     void RunFiltAnalysis(int useProgram);
     void ExportGraphCsv();
     void PrintView();
+    // A settings pane ended an edit: take its whole record, redraw, hand it the graph font.
+    void OnBodeSettingsChanged();
+    void OnFiltSettingsChanged();
 
     // The scroll sizes follow canvasSize: page a quarter, line a fortieth of its smaller side.
     void UpdateScrollSizes();
@@ -73,4 +79,5 @@ private:
     CMainFrame* mainFrame() const;
 
     ViewData data_;
+    GraphFonts fonts_;
 };
