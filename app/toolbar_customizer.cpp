@@ -53,6 +53,15 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy)
     return label;
 }
 
+// The name the user typed, trimmed; empty when cancelled.
+QString askToolbarName(QWidget* parent, const QString& caption, const QString& proposed)
+{
+    bool accepted = false;
+    const QString name = QInputDialog::getText(parent, caption, QStringLiteral("ツール バー名(&T):"), QLineEdit::Normal,
+                                               proposed, &accepted);
+    return accepted ? name.trimmed() : QString();
+}
+
 } // namespace
 
 CToolbarCustomizeDlg::CToolbarCustomizeDlg(UserToolbars* toolbars, QWidget* parent)
@@ -177,7 +186,8 @@ QWidget* CToolbarCustomizeDlg::createImageChooser()
 
 void CToolbarCustomizeDlg::refreshToolbars()
 {
-    QToolBar* kept = chosenToolbar();
+    QToolBar* keptListed = listedToolbar();
+    QToolBar* keptChosen = chosenToolbar();
     listed_.clear();
     const QSignalBlocker blockList(toolbarList_);
     const QSignalBlocker blockChoice(toolbarChoice_);
@@ -190,9 +200,8 @@ void CToolbarCustomizeDlg::refreshToolbars()
         item->setCheckState(toolbar->isHidden() ? Qt::Unchecked : Qt::Checked);
         toolbarChoice_->addItem(toolbar->windowTitle());
     }
-    const int keptRow = listed_.indexOf(kept);
-    toolbarChoice_->setCurrentIndex(keptRow >= 0 ? keptRow : 0);
-    toolbarList_->setCurrentRow(keptRow >= 0 ? keptRow : 0);
+    toolbarList_->setCurrentRow(qMax(0, listed_.indexOf(keptListed)));
+    toolbarChoice_->setCurrentIndex(qMax(0, listed_.indexOf(keptChosen)));
     refreshToolbarCommands();
 }
 
@@ -323,11 +332,8 @@ void CToolbarCustomizeDlg::addCommand(QAction* command)
 
 void CToolbarCustomizeDlg::onNewToolbar()
 {
-    bool accepted = false;
-    const QString name = QInputDialog::getText(this, QStringLiteral("新しいツール バー"),
-                                               QStringLiteral("ツール バー名(&T):"), QLineEdit::Normal,
-                                               toolbars_->proposedName(), &accepted).trimmed();
-    if (!accepted || name.isEmpty())
+    const QString name = askToolbarName(this, QStringLiteral("新しいツール バー"), toolbars_->proposedName());
+    if (name.isEmpty())
         return;
     if (!createToolbar(name)) {
         QMessageBox::warning(this, windowTitle(),
@@ -340,11 +346,8 @@ void CToolbarCustomizeDlg::onRenameToolbar()
     QToolBar* toolbar = listedToolbar();
     if (!toolbar || !toolbars_->isUserToolbar(toolbar))
         return;
-    bool accepted = false;
-    const QString name = QInputDialog::getText(this, QStringLiteral("ツール バー名の変更"),
-                                               QStringLiteral("ツール バー名(&T):"), QLineEdit::Normal,
-                                               toolbar->windowTitle(), &accepted).trimmed();
-    if (!accepted || name.isEmpty())
+    const QString name = askToolbarName(this, QStringLiteral("ツール バー名の変更"), toolbar->windowTitle());
+    if (name.isEmpty())
         return;
     toolbars_->rename(toolbar, name);
     refreshToolbars();

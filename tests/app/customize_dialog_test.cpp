@@ -1,9 +1,11 @@
 #include "app/about_dlg.h"
 #include "app/toolbar_customizer.h"
+#include "app_test_support.h"
 #include "toolbar_fixture.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -61,7 +63,30 @@ private slots:
         list->setCurrentRow(1);
         QVERIFY(rename->isEnabled() && remove->isEnabled() && !reset->isEnabled());
 
-        for (int made = 1; made < kMaxUserToolbars; ++made)
+        QTimer::singleShot(0, [] {
+            auto* ask = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(ask);
+            ask->setTextValue(QStringLiteral("  改名 "));
+            ask->accept();
+        });
+        rename->click();
+        QCOMPARE(list->item(1)->text(), QStringLiteral("改名"));
+        QCOMPARE(window.toolbars->userToolbars().first()->windowTitle(), QStringLiteral("改名"));
+        {
+            MessageBoxAnswer no(QMessageBox::No);
+            remove->click();
+            QVERIFY(no.shown());
+        }
+        QCOMPARE(window.toolbars->userToolbars().size(), 1);
+        {
+            MessageBoxAnswer yes(QMessageBox::Yes);
+            list->setCurrentRow(1);
+            remove->click();
+        }
+        QVERIFY(window.toolbars->userToolbars().isEmpty());
+        QCOMPARE(list->count(), 1);
+
+        for (int made = 0; made < kMaxUserToolbars; ++made)
             QVERIFY(dialog.createToolbar(QStringLiteral("追加 %1").arg(made)));
         QVERIFY(!buttonTitled(&dialog, QStringLiteral("新規作成(&N)..."))->isEnabled());
         QVERIFY(!dialog.createToolbar(QStringLiteral("多すぎる")));
