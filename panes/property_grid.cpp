@@ -1,5 +1,6 @@
 #include "panes/property_grid.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSplitter>
@@ -34,11 +35,12 @@ protected:
         return QTreeWidget::edit(index.siblingAtColumn(kValueColumn), trigger, event);
     }
 
-    // Names and values share the width evenly.
-    void resizeEvent(QResizeEvent* event) override
+    // Names and values share the width evenly; the list never scrolls sideways.
+    bool viewportEvent(QEvent* event) override
     {
-        QTreeWidget::resizeEvent(event);
-        setColumnWidth(kNameColumn, viewport()->width() / 2);
+        if (event->type() == QEvent::Resize)
+            setColumnWidth(kNameColumn, viewport()->width() / 2);
+        return QTreeWidget::viewportEvent(event);
     }
 
 private:
@@ -82,6 +84,7 @@ PropertyGrid::PropertyGrid(QWidget* parent)
     list_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked |
                            QAbstractItemView::EditKeyPressed);
     list_->setExpandsOnDoubleClick(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* description = new QFrame(splitter);
     description->setFrameShape(QFrame::StyledPanel);
