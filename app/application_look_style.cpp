@@ -19,6 +19,14 @@ QStyle* createBaseStyle(const char* name)
     return QStyleFactory::create(QStringLiteral("Fusion"));
 }
 
+constexpr int kCaptionIconSize = 10;
+
+bool isCaptionButton(QStyle::StandardPixmap icon)
+{
+    return icon == QStyle::SP_TitleBarCloseButton || icon == QStyle::SP_DockWidgetCloseButton ||
+           icon == QStyle::SP_TitleBarNormalButton;
+}
+
 QLinearGradient verticalGradient(const QRect& area, QRgb top, QRgb bottom)
 {
     QLinearGradient gradient(area.topLeft(), area.bottomLeft());
@@ -90,6 +98,32 @@ void ApplicationLookStyle::drawPrimitive(PrimitiveElement element, const QStyleO
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+// The pane captions' float and close buttons are drawn in the caption's text
+// colour, so that they stay visible on every caption gradient; a classic look
+// puts them on raised buttons and draws them in the button text colour.
+QIcon ApplicationLookStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
+{
+    return isCaptionButton(icon) ? captionButtonIcon(icon) : QProxyStyle::standardIcon(icon, option, widget);
+}
+
+QIcon ApplicationLookStyle::captionButtonIcon(StandardPixmap icon) const
+{
+    QPixmap pixmap(kCaptionIconSize, kCaptionIconSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(QPen(QColor(colors_.classic ? colors_.buttonText : colors_.captionText), 1.5));
+    const int last = kCaptionIconSize - 2;
+    if (icon == SP_TitleBarNormalButton) {
+        painter.drawRect(QRectF(3.5, 1.5, last - 3, last - 3));
+        painter.drawRect(QRectF(1.5, 3.5, last - 3, last - 3));
+    } else {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawLine(QPointF(1.5, 1.5), QPointF(last + 0.5, last + 0.5));
+        painter.drawLine(QPointF(1.5, last + 0.5), QPointF(last + 0.5, 1.5));
+    }
+    return QIcon(pixmap);
 }
 
 // The gradient spans the whole bar, so that the menu bar's items and its empty

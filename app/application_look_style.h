@@ -30,12 +30,14 @@ public:
                      const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override;
 
 private:
     void drawBar(const QRect& fill, const QRect& span, QPainter* painter) const;
     void drawMenuBarItem(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
     void drawHotToolButton(const QStyleOption* option, QPainter* painter) const;
     void drawDockTitle(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
+    QIcon captionButtonIcon(StandardPixmap icon) const;
 
     int lookId_;
     LookColors colors_;

@@ -1,5 +1,5 @@
 # The Debian package of the whole installation (cpack -G DEB, or the target
-# "package"). Library dependencies come from dpkg-shlibdeps; the image format
+# "package"). Library dependencies come from dpkg-shlibdeps when dpkg-dev is there; the image format
 # plugins (TIFF export) and the Japanese fonts, loaded at run time, are named here.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "brenno")
@@ -15,7 +15,15 @@ set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, fonts-ipafont-gothic | fonts-noto-cjk")
+set(brenno_runtime_depends "qt6-image-formats-plugins, fonts-ipafont-gothic | fonts-noto-cjk")
+find_program(BRENNO_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(BRENNO_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${brenno_runtime_depends}")
+else()
+  # Without dpkg-dev the libraries are named by hand, as Debian 12 ships them.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6svg6 (>= 6.4), \
+libstdc++6 (>= 12), ${brenno_runtime_depends}")
+endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
 include(CPack)
