@@ -27,6 +27,10 @@
 #include "panes/properties_wnd_filt.h"
 #include "view/edit_routing.h"
 #include "view/file_dialogs.h"
+#include "view/graph_drawing.h"
+#include "view/image_save_dialog.h"
+#include "view/painter_surface.h"
+#include "view/size_dialog.h"
 #include "view/source_file_io.h"
 
 namespace {
@@ -79,8 +83,8 @@ bool CBrennoView::OnCommand(int id)
     case ID_PROPERTY_FILT_ITEM_CHANGED: OnFiltSettingsChanged(); break;
     case ID_PROPERTY_BODE_ITEM_FONT_CHANGED:
     case ID_PROPERTY_FILT_ITEM_FONT_CHANGED: RepaintView(); break;
-    case ID_SAVE_GRAPH_IMAGE:
-    case ID_IMAGE_SIZE: break;
+    case ID_SAVE_GRAPH_IMAGE: SaveGraphImage(); break;
+    case ID_IMAGE_SIZE: ChangeImageSize(); break;
     default: return false;
     }
     return true;
@@ -108,8 +112,7 @@ std::optional<bool> CBrennoView::CommandEnabled(int id) const
         return editCommandEnabled(id, QApplication::focusWidget());
     switch (id) {
     case ID_SAVE_GRAPH_CSV: return csvExportEnabled(data_);
-    case ID_SAVE_GRAPH_IMAGE:
-    case ID_IMAGE_SIZE: return false;
+    case ID_SAVE_GRAPH_IMAGE: return data_.pointCount > 0;
     default: return std::nullopt;
     }
 }
@@ -187,10 +190,37 @@ void CBrennoView::PrintView()
     if (dialog.exec() != QDialog::Accepted)
         return;
     QPainter painter(&printer);
-    // One screen pixel keeps its size on paper.
-    const qreal scale = printer.resolution() / qreal(logicalDpiX());
+    // The canvas fills the page, its proportions kept.
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const CanvasSize canvas = data_.canvasSize;
+    const qreal scale = std::min(page.width() / canvas.width, page.height() / canvas.height);
     painter.scale(scale, scale);
     paintCanvas(painter);
+}
+
+void CBrennoView::SaveGraphImage()
+{
+    if (data_.pointCount <= 0)
+        return;
+    mouse_.deselect();
+    RepaintView();
+    const QString path = askGraphImagePath(this);
+    if (path.isEmpty())
+        return;
+    const ImageStatus status = saveGraphImage(path, data_, fonts_);
+    if (status < 0)
+        showSaveImageFailed(this, status);
+}
+
+void CBrennoView::ChangeImageSize()
+{
+    CDialogExSize dialog(this);
+    dialog.imageWidth = data_.canvasSize.width;
+    dialog.imageHeight = data_.canvasSize.height;
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    data_.canvasSize = CanvasSize{dialog.imageWidth, dialog.imageHeight};
+    UpdateScrollSizes();
 }
 
 void CBrennoView::UpdateScrollSizes()
@@ -262,7 +292,7 @@ void CBrennoView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), palette().window());
-    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    painter.translate(-scrollPosition());
     paintCanvas(painter);
 }
 
@@ -274,8 +304,27 @@ void CBrennoView::resizeEvent(QResizeEvent* event)
 
 void CBrennoView::scrollContentsBy(int, int) { viewport()->update(); }
 
+void CBrennoView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        mouse_.press(event->position().toPoint(), scrollPosition(), data_.plotRect);
+    setFocus(Qt::MouseFocusReason);
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CBrennoView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (mouse_.move(event->position().toPoint(), scrollPosition(), data_.canvasSize, data_.plotRect))
+        viewport()->update();
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
 void CBrennoView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::LeftButton) {
+        mouse_.release(data_.plotRect);
+        RepaintView();
+    }
     if (event->button() == Qt::RightButton)
         showEditMenu(event->globalPosition().toPoint());
     QAbstractScrollArea::mouseReleaseEvent(event);
@@ -291,13 +340,9 @@ void CBrennoView::contextMenuEvent(QContextMenuEvent* event)
 
 void CBrennoView::paintCanvas(QPainter& painter)
 {
-    const CanvasSize canvas = data_.canvasSize;
-    const GraphRect& plot = data_.plotRect;
-    painter.fillRect(QRect(0, 0, canvas.width, canvas.height), Qt::white);
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::NoBrush);
-    // Like the other rectangles of the graph, the outline leaves out its right and bottom edges.
-    painter.drawRect(QRect(plot.left, plot.top, plot.right - plot.left - 1, plot.bottom - plot.top - 1));
+    PainterSurface surface(painter);
+    drawGraph(surface, data_, fonts_, mouse_.selected());
+    mouse_.drawRubberBand(surface);
 }
 
 void CBrennoView::showEditMenu(const QPoint& globalPos)
@@ -315,6 +360,11 @@ void CBrennoView::showFileError(const QString& message, const QString& path)
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kAppTitle), message, QMessageBox::Ok, this);
     box.setInformativeText(QDir::toNativeSeparators(path));
     box.exec();
+}
+
+QPoint CBrennoView::scrollPosition() const
+{
+    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
 }
 
 CMainFrame* CBrennoView::mainFrame() const { return qobject_cast<CMainFrame*>(window()); }

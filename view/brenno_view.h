@@ -7,6 +7,7 @@
 #include "analysis/run_hooks.h"
 #include "analysis/view_data.h"
 #include "view/graph_fonts.h"
+#include "view/graph_mouse.h"
 
 class CMainFrame;
 class QPainter;
@@ -38,6 +39,10 @@ public:
     void RunFiltAnalysis(int useProgram);
     void ExportGraphCsv();
     void PrintView();
+    // The displayed graph as an image file, without the selection marks.
+    void SaveGraphImage();
+    // The size dialog for the canvas, which is also the saved image's size.
+    void ChangeImageSize();
     // A settings pane ended an edit: take its whole record, redraw, hand it the graph font.
     void OnBodeSettingsChanged();
     void OnFiltSettingsChanged();
@@ -68,6 +73,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -77,7 +84,9 @@ private:
     void showEditMenu(const QPoint& globalPos);
     void showFileError(const QString& message, const QString& path);
     CMainFrame* mainFrame() const;
+    QPoint scrollPosition() const;
 
     ViewData data_;
     GraphFonts fonts_;
+    GraphMouse mouse_;
 };

@@ -58,8 +58,9 @@ public:
         moveTo(x1, y1);
         lineTo(x2, y2);
     }
-    // The closed path top-left, top-right, bottom-right, bottom-left, top-left.
-    void outline(const GraphRect& rect)
+    // The closed path top-left, top-right, bottom-right, bottom-left, top-left,
+    // each pixel of it drawn once (an inverted outline drawn twice is gone).
+    virtual void outline(const GraphRect& rect)
     {
         moveTo(rect.left, rect.top);
         lineTo(rect.right, rect.top);

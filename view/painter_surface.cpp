@@ -1,6 +1,7 @@
 #include "view/painter_surface.h"
 
 #include <QFontMetrics>
+#include <QPolygon>
 
 #include "view/qt_color.h"
 
@@ -93,6 +94,17 @@ void PainterSurface::ellipse(const GraphRect& box)
 void PainterSurface::fillRect(const GraphRect& rect, Colorref colour)
 {
     painter_.fillRect(areaOf(rect), toQColor(colour));
+}
+
+void PainterSurface::outline(const GraphRect& rect)
+{
+    const QPolygon corners({QPoint(rect.left, rect.top), QPoint(rect.right, rect.top),
+                            QPoint(rect.right, rect.bottom), QPoint(rect.left, rect.bottom)});
+    const QBrush brush = painter_.brush();
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawPolygon(corners);
+    painter_.setBrush(brush);
+    current_ = QPoint(rect.left, rect.top);
 }
 
 void PainterSurface::textOut(int x, int y, const QString& text)

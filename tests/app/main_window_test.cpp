@@ -250,7 +250,7 @@ private slots:
         QCOMPARE(output->resultList()->item(0, 1)->text(), QStringLiteral("0.1"));
         QCOMPARE(frame_->view()->data().graphMode, int(GRAPH_BODE));
         QVERIFY(frame_->commandAction(ID_SAVE_GRAPH_CSV)->isEnabled());
-        QVERIFY(!frame_->commandAction(ID_SAVE_GRAPH_IMAGE)->isEnabled());
+        QVERIFY(frame_->commandAction(ID_SAVE_GRAPH_IMAGE)->isEnabled());
     }
 
     void filtRun_data()
