@@ -283,6 +283,6 @@ void applyCanvas(const CliOptions& o, ViewData& view)
 {
     if (!o.imageSize)
         return;
+    // The graph rectangle stays where the view starts it, as the size dialog leaves it.
     view.canvasSize = *o.imageSize;
-    view.plotRect = defaultPlotRect(*o.imageSize);
 }

@@ -195,7 +195,9 @@ void CBrennoView::PrintView()
     const CanvasSize canvas = data_.canvasSize;
     const qreal scale = std::min(page.width() / canvas.width, page.height() / canvas.height);
     painter.scale(scale, scale);
-    paintCanvas(painter);
+    // Like a saved image, the printout leaves out the selection marks.
+    PainterSurface surface(painter);
+    drawGraph(surface, data_, fonts_, false);
 }
 
 void CBrennoView::SaveGraphImage()

@@ -71,8 +71,11 @@ void CliImageTest::drawsTheGraphOfTheRun()
     QVERIFY(run.out.isEmpty());
     const QImage image(path);
     QCOMPARE(image.size(), size);
-    // The graph frame at 20 % of the canvas.
-    QCOMPARE(qGray(image.pixel(size.width() / 2, size.height() / 5)), 0);
+    // The graph frame stays at the view's default rectangle, (80, 60)-(240, 180),
+    // whatever the canvas size, as after the size dialog.
+    QCOMPARE(qGray(image.pixel(160, 60)), 0);
+    QCOMPARE(qGray(image.pixel(160, 180)), 0);
+    QCOMPARE(qGray(image.pixel(160, 181)), 255);
 }
 
 void CliImageTest::rejectsBadSizesAndPaths_data()
