@@ -210,26 +210,26 @@ bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std
             error = "unknown option " + arg;
             return false;
         }
-        const OptionSpec& spec = found->second;
-        if (!scopeFits(spec.scope, options.analysis)) {
+        const OptionSpec& option = found->second;
+        if (!scopeFits(option.scope, options.analysis)) {
             error = arg + " does not apply to " + args[0];
             return false;
         }
-        if (spec.takesValue && !inlineValue) {
+        if (option.takesValue && !inlineValue) {
             if (i + 1 == args.size()) {
                 error = arg + " needs a value";
                 return false;
             }
             value = args[++i];
-        } else if (!spec.takesValue && inlineValue) {
+        } else if (!option.takesValue && inlineValue) {
             error = arg + " takes no value";
             return false;
         }
-        if (!spec.apply(options, value)) {
+        if (!option.apply(options, value)) {
             error = "invalid value \"" + value + "\" for " + arg;
             return false;
         }
-        if (spec.role == SETUP)
+        if (option.role == SETUP)
             setupOption = arg;
     }
     if (options.fromProgram && !setupOption.empty()) {
