@@ -3,9 +3,19 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include <cstdio>
+
 #include "view/image_export.h"
 
 namespace {
+
+// Standard error carries the run's message alone: Qt's notes about the
+// session environment (no runtime directory, no display) are not for the user.
+void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
 
 // Fonts and painters need a GUI application; the offscreen platform needs no display.
 void ensureGuiApplication()
@@ -17,6 +27,7 @@ void ensureGuiApplication()
     static int argc = 1;
     static char name[] = "brenno-cli";
     static char* argv[] = {name, nullptr};
+    qInstallMessageHandler(quietQtNotes);
     static QGuiApplication application(argc, argv);
 }
 
