@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableWidget>
+
+#include "panes/property_grid_list_font.h"
 
 namespace {
 
@@ -16,20 +17,6 @@ const char kInitialCompileText[] = "コンパイル出力がここに表示さ�
 Listing emptyCodeListing()
 {
     return Listing{{{"NO.", 40}, {"OP_CODE", 80}, {"SUB_CODE", 80}, {"IDENT_No.", 80}, {"", 80}}, {}};
-}
-
-// Four fifths of the menu font, in height and in weight.
-QFont paneFont()
-{
-    const QFont menuFont = QApplication::font("QMenu");
-    QFont font = menuFont;
-    if (menuFont.pixelSize() > 0)
-        font.setPixelSize(menuFont.pixelSize() * 4 / 5);
-    else
-        font.setPointSize(menuFont.pointSize() * 4 / 5);
-    font.setWeight(QFont::Weight(menuFont.weight() * 4 / 5));
-    font.setItalic(menuFont.italic());
-    return font;
 }
 
 QTableWidget* newList(QWidget* parent)
@@ -84,7 +71,7 @@ COutputWnd::COutputWnd(QWidget* parent)
       compileEdit_(new QPlainTextEdit(tabs_)),
       codeList_(newList(tabs_)),
       resultList_(newList(tabs_)),
-      font_(paneFont())
+      font_(paneListFont())
 {
     tabs_->setTabPosition(QTabWidget::South);
     tabs_->setDocumentMode(true);

@@ -1,5 +1,6 @@
-// The font of the settings panes' lists: the regular user-interface font at
-// four fifths of the menu font's height and weight, italic as the menu font.
+// The font of the settings panes' lists and of the output pane: the regular
+// user-interface font at four fifths of the menu font's height and weight,
+// italic as the menu font.
 #pragma once
 #include <QFont>
 
