@@ -220,10 +220,13 @@ void PropertyGrid::editorFinished(QWidget* editor, GridProperty& property)
 {
     const GridProperty::Snapshot before = property.snapshot();
     takeEditorValue(editor, property);
-    property.markEdited();
+    const bool changed = !(property.snapshot() == before);
+    // Only a change by the user moves the marking: a value a run wrote stays unmarked.
+    if (changed)
+        property.markEdited();
     refresh(property);
     endOfEdit(property);
-    if (!(property.snapshot() == before))
+    if (changed)
         propertyChanged(property);
 }
 

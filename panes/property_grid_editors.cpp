@@ -182,9 +182,11 @@ QWidget* createPropertyEditor(const GridProperty& property, const GridDialogs& d
 
 void takeEditorValue(QWidget* editor, GridProperty& property)
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(editor))
-        property.takeText(edit->text());
-    else if (auto* box = qobject_cast<QComboBox*>(editor))
+    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        // Text left as shown keeps the full value behind it (1234567 shows as 1.23457E+006).
+        if (edit->text() != property.displayText())
+            property.takeText(edit->text());
+    } else if (auto* box = qobject_cast<QComboBox*>(editor))
         property.takeText(box->currentText());
     else if (auto* colour = qobject_cast<ColourEditor*>(editor)) {
         if (colour->isAutomatic())

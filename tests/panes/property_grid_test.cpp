@@ -44,6 +44,7 @@ private slots:
     void losingTheFocusEndsTheEdit();
     void pickingAChoiceWaitsForTheEditToEnd();
     void modifiedValuesAreBoldUntilBackAtTheirCreationValue();
+    void leavingAProgramValueUnchangedKeepsItWholeAndUnmarked();
     void automaticColourShowsItsLabelAndStandsForItsColour();
     void otherColoursOpenTheColourDialog();
     void fontDialogChangesThePropertyWithoutEndingTheEdit();
@@ -177,6 +178,17 @@ void PropertyGridTest::modifiedValuesAreBoldUntilBackAtTheirCreationValue()
     QCOMPARE(rowOf("N")->text(1), QString("7"));
     QVERIFY(!rowOf("N")->font(1).bold());
     QVERIFY(rowOf("G")->font(0).bold());
+}
+
+void PropertyGridTest::leavingAProgramValueUnchangedKeepsItWholeAndUnmarked()
+{
+    grid_->find("N")->setNumber(1234567.0f);
+    grid_->refresh(*grid_->find("N"));
+    QTest::keyClick(edit("N"), Qt::Key_Return);
+    QTRY_COMPARE(grid_->ended, QStringList{"N=1.23457E+006"});
+    QCOMPARE(grid_->find("N")->number(), 1234567.0f);
+    QVERIFY(grid_->changed.isEmpty());
+    QVERIFY(!rowOf("N")->font(1).bold());
 }
 
 void PropertyGridTest::automaticColourShowsItsLabelAndStandsForItsColour()
