@@ -239,6 +239,7 @@ private slots:
     void bodeRunFromMenu()
     {
         QVERIFY(!frame_->commandAction(ID_SAVE_GRAPH_CSV)->isEnabled());
+        QVERIFY(!frame_->commandAction(ID_SAVE_GRAPH_IMAGE)->isEnabled());
         frame_->commandAction(ID_BODE_ANALYSIS)->trigger();
         COutputWnd* output = frame_->outputWnd();
         QCOMPARE(output->CompileOutput(), QStringLiteral("syntax: OK"));
@@ -310,6 +311,7 @@ private slots:
         QCOMPARE(frame_->view()->data().pointCount, 0);
         QCOMPARE(frame_->view()->data().graphMode, int(GRAPH_FILT));
         QVERIFY(!frame_->commandAction(ID_SAVE_GRAPH_CSV)->isEnabled());
+        QVERIFY(!frame_->commandAction(ID_SAVE_GRAPH_IMAGE)->isEnabled());
     }
 
     void editCommandsFollowTheFocusedEditor()
