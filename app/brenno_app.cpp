@@ -1,10 +1,12 @@
 #include "app/brenno_app.h"
 
 #include <QIcon>
+#include <QSessionManager>
 
 #include "app/brenno_doc.h"
 #include "app/main_frame.h"
 #include "app/single_instance.h"
+#include "panes/edit_text_wnd.h"
 
 CBrennoApp::CBrennoApp(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -28,8 +30,24 @@ bool CBrennoApp::InitInstance()
     const QStringList files = arguments().mid(1);
     if (files.isEmpty())
         mainFrame_->document()->OnNewDocument();
-    else if (!mainFrame_->document()->OnOpenDocument(files.constFirst()))
+    else if (mainFrame_->document()->OpenDocumentFile(files.constFirst()) != OpenOutcome::Opened)
         return false;
+    connect(this, &QGuiApplication::commitDataRequest, this, &CBrennoApp::commitData);
     mainFrame_->show();
     return true;
+}
+
+// Logging out: unsaved edits are asked about like on closing the window, and
+// keeping them cancels the logout. Once the user chose to discard them,
+// closing the window does not ask again.
+void CBrennoApp::commitData(QSessionManager& manager)
+{
+    if (!manager.allowsInteraction())
+        return;
+    CBrennoDoc* document = mainFrame_->document();
+    if (document->SaveModified())
+        mainFrame_->editTextWnd()->SetUnmodified();
+    else
+        manager.cancel();
+    manager.release();
 }

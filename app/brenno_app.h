@@ -4,6 +4,7 @@
 #include <memory>
 
 class CMainFrame;
+class QSessionManager;
 class SingleInstance;
 
 class CBrennoApp : public QApplication {
@@ -19,6 +20,8 @@ public:
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
 
 private:
+    void commitData(QSessionManager& manager);
+
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<CMainFrame> mainFrame_;
 };

@@ -12,17 +12,40 @@ void CBrennoDoc::OnNewDocument()
     SetTitle(QString());
 }
 
-bool CBrennoDoc::OnOpenDocument(const QString& path)
+OpenOutcome CBrennoDoc::OpenDocumentFile(const QString& path)
 {
-    if (!view_ || !view_->LoadSourceFile(path))
-        return false;
-    pathName_ = QFileInfo(path).absoluteFilePath();
-    SetTitle(QFileInfo(path).fileName());
-    return true;
+    QString text;
+    if (!view_ || !view_->ReadSourceFile(path, text))
+        return OpenOutcome::Failed;
+    if (!SaveModified())
+        return OpenOutcome::Cancelled;
+    view_->LoadSourceText(text);
+    setPathName(path);
+    return OpenOutcome::Opened;
+}
+
+void CBrennoDoc::OnDocumentSaved(const QString& path) { setPathName(path); }
+
+bool CBrennoDoc::SaveModified()
+{
+    if (!view_ || !view_->IsSourceModified())
+        return true;
+    switch (question_(view_->window(), title_)) {
+    case UnsavedEditsAnswer::Save: return view_->SaveSourceFile();
+    case UnsavedEditsAnswer::Discard: return true;
+    case UnsavedEditsAnswer::Cancel: break;
+    }
+    return false;
 }
 
 void CBrennoDoc::SetTitle(const QString& title)
 {
     title_ = title;
     emit titleChanged(title_);
+}
+
+void CBrennoDoc::setPathName(const QString& path)
+{
+    pathName_ = QFileInfo(path).absoluteFilePath();
+    SetTitle(QFileInfo(path).fileName());
 }

@@ -93,8 +93,8 @@ CMainFrame::CMainFrame(QWidget* parent)
     ApplyLook(appLook_);
     restoreLayout();
 
-    connect(document_, &CBrennoDoc::titleChanged, this,
-            [this](const QString& title) { setWindowTitle(title + QStringLiteral(" - ") + QLatin1String(kAppTitle)); });
+    connect(document_, &CBrennoDoc::titleChanged, this, &CMainFrame::updateCaption);
+    connect(editTextWnd_, &CEditTextWnd::modificationChanged, this, &CMainFrame::updateCaption);
     connect(editStateWatch_, &EditStateWatch::changed, this, &CMainFrame::UpdateCommandUI);
     document_->AttachView(view_);
     view_->OnInitialUpdate();
@@ -152,6 +152,10 @@ bool CMainFrame::event(QEvent* event)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    if (!document_->SaveModified()) {
+        event->ignore();
+        return;
+    }
     auto settings = openAppSettings();
     userToolbars_->save(*settings);
     settings->setValue(QLatin1String(kGeometryKey), saveGeometry());
@@ -166,11 +170,20 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 }
 
 // Several files open one after the other; the last one stays in the editor.
+// Keeping unsaved edits stops the whole drop.
 void CMainFrame::dropEvent(QDropEvent* event)
 {
     for (const QString& path : localFiles(event->mimeData()))
-        document_->OnOpenDocument(path);
+        if (document_->OpenDocumentFile(path) == OpenOutcome::Cancelled)
+            break;
     event->acceptProposedAction();
+}
+
+// The document's name after a "*" while the program source has unsaved edits.
+void CMainFrame::updateCaption()
+{
+    const QString mark = editTextWnd_->IsModified() ? QStringLiteral("*") : QString();
+    setWindowTitle(mark + document_->Title() + QStringLiteral(" - ") + QLatin1String(kAppTitle));
 }
 
 void CMainFrame::createActions()

@@ -63,6 +63,7 @@ private:
     void OnFrameCommand(int id);
     void OnViewCustomize();
     void focusAdjacentPane(int step);
+    void updateCaption();
 
     CBrennoDoc* document_;
     CBrennoView* view_;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -56,6 +57,7 @@ CEditTextWnd::CEditTextWnd(QWidget* parent)
 
     edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit_->installEventFilter(this);
+    connect(edit_->document(), &QTextDocument::modificationChanged, this, &CEditTextWnd::modificationChanged);
     ApplyEditorFont(sampleFont());
     SetText(QString::fromUtf8(kSampleProgram));
 }
@@ -65,7 +67,15 @@ QString CEditTextWnd::Text() const
     return edit_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
-void CEditTextWnd::SetText(const QString& text) { edit_->setPlainText(text); }
+void CEditTextWnd::SetText(const QString& text)
+{
+    edit_->setPlainText(text);
+    SetUnmodified();
+}
+
+bool CEditTextWnd::IsModified() const { return edit_->document()->isModified(); }
+
+void CEditTextWnd::SetUnmodified() { edit_->document()->setModified(false); }
 
 void CEditTextWnd::OnEditorFont()
 {

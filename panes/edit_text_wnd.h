@@ -13,8 +13,14 @@ public:
 
     // The whole text with CR LF line ends, as the runs and the source files take it.
     QString Text() const;
-    // Replaces the whole text; CR LF, LF and CR all end a line.
+    // Replaces the whole text, which becomes the unmodified state; CR LF, LF
+    // and CR all end a line.
     void SetText(const QString& text);
+
+    // Whether the text differs from the last one set or marked unmodified;
+    // undoing back to that text makes it unmodified again.
+    bool IsModified() const;
+    void SetUnmodified();
 
     // The font dialog; a confirmed font replaces the editor's.
     void OnEditorFont();
@@ -26,6 +32,7 @@ public:
 signals:
     // Open, save and the two runs, for the main frame to route to the view.
     void commandSent(int id);
+    void modificationChanged(bool modified);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

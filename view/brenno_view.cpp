@@ -117,16 +117,24 @@ std::optional<bool> CBrennoView::CommandEnabled(int id) const
     }
 }
 
+// With unsaved edits the question about them takes the place of the discard
+// question; a cancelled question leaves even the document as it was.
 void CBrennoView::OnFileNew()
 {
-    CMainFrame* frame = mainFrame();
-    frame->document()->OnNewDocument();
-    const auto answer = QMessageBox::question(this, QString::fromUtf8(kAppTitle),
-                                              QStringLiteral("作業中のプログラムソースを破棄しますか."),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes)
-        return;
-    frame->editTextWnd()->SetText(QString());
+    CBrennoDoc* document = mainFrame()->document();
+    if (IsSourceModified()) {
+        if (!document->SaveModified())
+            return;
+        document->OnNewDocument();
+    } else {
+        document->OnNewDocument();
+        const auto answer = QMessageBox::question(this, QString::fromUtf8(kAppTitle),
+                                                  QStringLiteral("作業中のプログラムソースを破棄しますか."),
+                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+    mainFrame()->editTextWnd()->SetText(QString());
     data_.pointCount = 0;
     RepaintView();
 }
@@ -136,33 +144,43 @@ void CBrennoView::OpenSourceFile()
     const QString path = askOpenPath(this, QStringLiteral("Open Interpreter Source."), QStringLiteral("txt"),
                                      {QStringLiteral("Source Files (*.txt)"), QStringLiteral("TEXT Files (*.*)")});
     if (!path.isEmpty())
-        LoadSourceFile(path);
+        mainFrame()->document()->OpenDocumentFile(path);
 }
 
-void CBrennoView::SaveSourceFile()
+bool CBrennoView::SaveSourceFile()
 {
     const QString path = askSavePath(this, QStringLiteral("Save Interpreter Source."), QStringLiteral("txt"),
                                      QStringLiteral("source.txt"), {QStringLiteral("TEXT Files (*.txt)")});
     if (path.isEmpty())
-        return;
+        return false;
+    CEditTextWnd* editor = mainFrame()->editTextWnd();
     QString error;
-    if (!writeSourceFile(path, mainFrame()->editTextWnd()->Text(), error))
-        showFileError(error, path);
-}
-
-bool CBrennoView::LoadSourceFile(const QString& path)
-{
-    QString text;
-    QString error;
-    if (!readSourceFile(path, text, error)) {
+    if (!writeSourceFile(path, editor->Text(), error)) {
         showFileError(error, path);
         return false;
     }
+    editor->SetUnmodified();
+    mainFrame()->document()->OnDocumentSaved(path);
+    return true;
+}
+
+bool CBrennoView::ReadSourceFile(const QString& path, QString& text)
+{
+    QString error;
+    if (readSourceFile(path, text, error))
+        return true;
+    showFileError(error, path);
+    return false;
+}
+
+void CBrennoView::LoadSourceText(const QString& text)
+{
     mainFrame()->editTextWnd()->SetText(text);
     // The previous program's code is dropped; listings and graph wait for the next run.
     workAreas.codeCount = 0;
-    return true;
 }
+
+bool CBrennoView::IsSourceModified() const { return mainFrame()->editTextWnd()->IsModified(); }
 
 void CBrennoView::RunBodeAnalysis(int useProgram) { ::RunBodeAnalysis(data_, *this, useProgram); }
 

@@ -33,8 +33,14 @@ public:
 
     void OnFileNew();
     void OpenSourceFile();
-    void SaveSourceFile();
-    bool LoadSourceFile(const QString& path);
+    // True once the editor's text is in the chosen file; false when the user
+    // cancelled or the save failed (already reported).
+    bool SaveSourceFile();
+    // A program file's text; false after the failure has been reported.
+    bool ReadSourceFile(const QString& path, QString& text);
+    // A file's text replaces the editor's; the previous program's code is dropped.
+    void LoadSourceText(const QString& text);
+    bool IsSourceModified() const;
     void RunBodeAnalysis(int useProgram);
     void RunFiltAnalysis(int useProgram);
     void ExportGraphCsv();

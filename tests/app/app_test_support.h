@@ -2,6 +2,8 @@
 #pragma once
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -51,3 +53,26 @@ private:
     QString informativeText_;
     QMessageBox::Icon icon_ = QMessageBox::NoIcon;
 };
+
+// Runs action on the next modal dialog of that kind once it is open.
+template <typename Dialog, typename Action>
+void onNextDialog(Action action)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            poll->stop();
+            action(dialog);
+        }
+    });
+    poll->start(10);
+}
+
+// Types the name into the dialog, as a user would, and presses Save or Open.
+// The dialog must be Qt's own (Qt::AA_DontUseNativeDialogs).
+inline void acceptFileDialog(QFileDialog* dialog, const QString& path)
+{
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+    static_cast<QDialog*>(dialog)->accept();
+}

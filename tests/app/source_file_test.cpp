@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(bytesOf(path), sample.toLatin1());
 
         editor()->SetText(QStringLiteral("changed"));
-        QVERIFY(frame_->view()->LoadSourceFile(path));
+        QCOMPARE(frame_->document()->OpenDocumentFile(path), OpenOutcome::Opened);
         QCOMPARE(editor()->Text(), sample);
     }
 
@@ -70,7 +70,7 @@ private slots:
         QVERIFY(bytes.size() > 4096);
         QVERIFY(bytes.contains(QByteArray("\x88\xea\x8e\x9f", 4)));  // 一次
         QVERIFY(bytes.contains(QByteArray("\xb6\xc0\xb6\xc5", 4)));  // ｶﾀｶﾅ as single bytes
-        QVERIFY(frame_->view()->LoadSourceFile(path));
+        QCOMPARE(frame_->document()->OpenDocumentFile(path), OpenOutcome::Opened);
         QCOMPARE(editor()->Text(), text);
     }
 
@@ -79,7 +79,7 @@ private slots:
         const QString text = QStringLiteral("/* 伝達関数 */\r\nPROBE 1;\r\n");
         const QString path = dir_.filePath("utf8.txt");
         writeBytes(path, text.toUtf8());
-        QVERIFY(frame_->view()->LoadSourceFile(path));
+        QCOMPARE(frame_->document()->OpenDocumentFile(path), OpenOutcome::Opened);
         QCOMPARE(editor()->Text(), text);
     }
 
@@ -127,7 +127,7 @@ private slots:
         const QString before = editor()->Text();
         workAreas.codeCount = 5;
         MessageBoxAnswer answer(QMessageBox::Ok);
-        QVERIFY(!frame_->document()->OnOpenDocument(dir_.filePath(name)));
+        QCOMPARE(frame_->document()->OpenDocumentFile(dir_.filePath(name)), OpenOutcome::Failed);
         QVERIFY(answer.shown());
         QVERIFY2(answer.text().startsWith(QStringLiteral("Couldn't open source file: ")), qPrintable(answer.text()));
         QVERIFY(answer.informativeText().endsWith(name));
@@ -142,7 +142,7 @@ private slots:
         const QString path = dir_.filePath("first order.txt");
         writeBytes(path, "H(s) = 1/(s+1);\r\nPROBE H(s);\r\n");
         workAreas.codeCount = 5;
-        QVERIFY(frame_->document()->OnOpenDocument(path));
+        QCOMPARE(frame_->document()->OpenDocumentFile(path), OpenOutcome::Opened);
         QCOMPARE(frame_->windowTitle(), QStringLiteral("first order.txt - Brenno"));
         QCOMPARE(editor()->Text(), QStringLiteral("H(s) = 1/(s+1);\r\nPROBE H(s);\r\n"));
         QCOMPARE(workAreas.codeCount, 0);

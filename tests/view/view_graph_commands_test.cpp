@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "app/command_ids.h"
+#include "tests/app/app_test_support.h"
 #include "view/brenno_view.h"
 #include "view/size_dialog.h"
 
@@ -17,28 +18,6 @@ namespace {
 const QRgb kRedPixel = qRgb(255, 0, 0);
 // Outside the frame, inside the top-left selection handle.
 const QPoint kHandleCorner(76, 56);
-
-// Runs action on the next modal dialog of that kind once it is open.
-template <typename Dialog, typename Action>
-void onNextDialog(Action action)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, action] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            poll->deleteLater();
-            poll->stop();
-            action(dialog);
-        }
-    });
-    poll->start(10);
-}
-
-// Types the name into the dialog, as a user would, and presses Save.
-void acceptFileDialog(QFileDialog* dialog, const QString& path)
-{
-    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-    static_cast<QDialog*>(dialog)->accept();
-}
 
 }  // namespace
 
