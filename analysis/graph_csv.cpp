@@ -1,9 +1,6 @@
 #include "analysis/graph_csv.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
+#include "analysis/atomic_file_write.h"
 #include "analysis/number_format.h"
 #include "analysis/point_quantities.h"
 
@@ -42,11 +39,6 @@ std::string filtCsv(const ViewData& view)
     return text;
 }
 
-std::string fileError(const std::string& path, int errnum)
-{
-    return "Couldn't write " + path + ": " + std::strerror(errnum);
-}
-
 }  // namespace
 
 bool csvExportEnabled(const ViewData& view)
@@ -64,16 +56,9 @@ std::string graphCsvText(const ViewData& view)
 
 bool writeGraphCsvFile(const std::string& path, const std::string& bytes, std::string& error)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        error = fileError(path, errno);
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const int writeErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (written && closed)
+    FileWriteFailure failure;
+    if (writeFileAtomically(path, bytes, failure))
         return true;
-    error = fileError(path, written ? errno : writeErrno);
+    error = "Couldn't write " + path + ": " + failure.reason;
     return false;
 }

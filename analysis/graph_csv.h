@@ -11,6 +11,7 @@ bool csvExportEnabled(const ViewData& view);
 // space before them, "%E" numbers, no terminating zero.
 std::string graphCsvText(const ViewData& view);
 
-// Creates or truncates path and writes bytes unchanged; on failure error names
-// the file and the system's reason.
+// Writes bytes unchanged as the file path, replacing any old file only once
+// the new one is complete; on failure error names the file and the system's
+// reason, and the old file is as it was.
 bool writeGraphCsvFile(const std::string& path, const std::string& bytes, std::string& error);

@@ -36,9 +36,10 @@ void ensureGuiApplication()
 bool writeGraphImage(const std::string& path, const ViewData& view, std::string& error)
 {
     ensureGuiApplication();
-    const ImageStatus status = saveGraphImage(QFile::decodeName(path.c_str()), view, GraphFonts{});
+    QString reason;
+    const ImageStatus status = saveGraphImage(QFile::decodeName(path.c_str()), view, GraphFonts{}, &reason);
     if (status >= 0)
         return true;
-    error = path + ": " + saveImageFailedText(status).replace('\n', ' ').toStdString();
+    error = path + ": " + saveImageFailedText(status).replace('\n', ' ').toStdString() + ": " + reason.toStdString();
     return false;
 }

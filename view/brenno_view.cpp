@@ -227,9 +227,10 @@ void CBrennoView::SaveGraphImage()
     const QString path = askGraphImagePath(this);
     if (path.isEmpty())
         return;
-    const ImageStatus status = saveGraphImage(path, data_, fonts_);
+    QString reason;
+    const ImageStatus status = saveGraphImage(path, data_, fonts_, &reason);
     if (status < 0)
-        showSaveImageFailed(this, status);
+        showSaveImageFailed(this, status, path, reason);
 }
 
 void CBrennoView::ChangeImageSize()

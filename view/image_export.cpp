@@ -1,12 +1,15 @@
 #include "view/image_export.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+
+#include "analysis/atomic_file_write.h"
 
 #include "view/graph_drawing.h"
 #include "view/painter_surface.h"
@@ -44,17 +47,17 @@ void paintCanvas(QPainter& painter, const ViewData& view, const GraphFonts& font
     drawGraph(surface, view, fonts, false);
 }
 
-bool writeRaster(QSaveFile& file, const char* encoder, const ViewData& view, const GraphFonts& fonts)
+bool writeRaster(QBuffer& buffer, const char* encoder, const ViewData& view, const GraphFonts& fonts)
 {
-    QImageWriter writer(&file, encoder);
+    QImageWriter writer(&buffer, encoder);
     return writer.write(renderGraphImage(view, fonts));
 }
 
-bool writeSvg(QSaveFile& file, const ViewData& view, const GraphFonts& fonts)
+bool writeSvg(QBuffer& buffer, const ViewData& view, const GraphFonts& fonts)
 {
     const QSize size(view.canvasSize.width, view.canvasSize.height);
     QSvgGenerator generator;
-    generator.setOutputDevice(&file);
+    generator.setOutputDevice(&buffer);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     QPainter painter;
@@ -65,9 +68,9 @@ bool writeSvg(QSaveFile& file, const ViewData& view, const GraphFonts& fonts)
 }
 
 // One page of the canvas size, one point per canvas pixel.
-bool writePdf(QSaveFile& file, const ViewData& view, const GraphFonts& fonts)
+bool writePdf(QBuffer& buffer, const ViewData& view, const GraphFonts& fonts)
 {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&buffer);
     writer.setResolution(72);
     writer.setPageSize(
         QPageSize(QSizeF(view.canvasSize.width, view.canvasSize.height), QPageSize::Point));
@@ -79,16 +82,16 @@ bool writePdf(QSaveFile& file, const ViewData& view, const GraphFonts& fonts)
     return painter.end();
 }
 
-bool writeImage(QSaveFile& file, const ImageFormat& format, const ViewData& view,
+bool writeImage(QBuffer& buffer, const ImageFormat& format, const ViewData& view,
                 const GraphFonts& fonts)
 {
     switch (format.kind) {
     case ImageKind::Raster:
-        return writeRaster(file, format.encoder, view, fonts);
+        return writeRaster(buffer, format.encoder, view, fonts);
     case ImageKind::Svg:
-        return writeSvg(file, view, fonts);
+        return writeSvg(buffer, view, fonts);
     case ImageKind::Pdf:
-        return writePdf(file, view, fonts);
+        return writePdf(buffer, view, fonts);
     }
     return false;
 }
@@ -103,14 +106,25 @@ QImage renderGraphImage(const ViewData& view, const GraphFonts& fonts)
     return image;
 }
 
-ImageStatus saveGraphImage(const QString& path, const ViewData& view, const GraphFonts& fonts)
+ImageStatus saveGraphImage(const QString& path, const ViewData& view, const GraphFonts& fonts, QString* reason)
 {
+    const auto fail = [reason](const QString& why) {
+        if (reason)
+            *reason = why;
+        return kImageSaveFailed;
+    };
     const ImageFormat* format = formatOf(path);
     if (!format)
-        return kImageSaveFailed;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !writeImage(file, *format, view, fonts) || !file.commit())
-        return kImageSaveFailed;
+        return fail(QStringLiteral("no image format has the extension \"%1\"").arg(QFileInfo(path).suffix()));
+    // The whole image is made in memory first, so the file is only touched once it is complete.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeImage(buffer, *format, view, fonts))
+        return fail(QStringLiteral("the %1 encoder failed").arg(QString::fromLatin1(format->extension).toUpper()));
+    FileWriteFailure failure;
+    if (!writeFileAtomically(QFile::encodeName(path).toStdString(), bytes.toStdString(), failure))
+        return fail(QString::fromStdString(failure.reason));
     return kImageSaved;
 }
 

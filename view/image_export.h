@@ -20,8 +20,10 @@ QImage renderGraphImage(const ViewData& view, const GraphFonts& fonts);
 // Writes the graph to path: .bmp, .jpg/.jpeg, .png and .tif/.tiff as
 // pixels, .svg and .pdf as vector drawings, the extension in any case. An
 // unknown extension, an unwritable path or a failed encoder give
-// kImageSaveFailed and leave any existing file as it was.
-ImageStatus saveGraphImage(const QString& path, const ViewData& view, const GraphFonts& fonts);
+// kImageSaveFailed (and the reason, when asked for), and leave any existing
+// file as it was.
+ImageStatus saveGraphImage(const QString& path, const ViewData& view, const GraphFonts& fonts,
+                           QString* reason = nullptr);
 
 // "Save image failed:" and the status in lower-case hexadecimal.
 QString saveImageFailedText(ImageStatus status);

@@ -1,5 +1,6 @@
 #include "view/image_save_dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -44,9 +45,10 @@ QString askGraphImagePath(QWidget* parent)
     return dialog.selectedFiles().first();
 }
 
-void showSaveImageFailed(QWidget* parent, ImageStatus status)
+void showSaveImageFailed(QWidget* parent, ImageStatus status, const QString& path, const QString& reason)
 {
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
                     saveImageFailedText(status), QMessageBox::Ok, parent);
+    box.setInformativeText(QDir::toNativeSeparators(path) + QStringLiteral("\n") + reason);
     box.exec();
 }

@@ -10,5 +10,5 @@ class QWidget;
 // A name typed without an extension gets the chosen type's, bmp for all files.
 QString askGraphImagePath(QWidget* parent);
 
-// The failure message box, with an OK button only.
-void showSaveImageFailed(QWidget* parent, ImageStatus status);
+// The failure message box, with an OK button only, naming the file and the reason.
+void showSaveImageFailed(QWidget* parent, ImageStatus status, const QString& path, const QString& reason);

@@ -1,9 +1,9 @@
 #include "view/source_file_io.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <string>
 
+#include "analysis/atomic_file_write.h"
 #include "lang/encoding.h"
 
 namespace {
@@ -48,20 +48,16 @@ bool readSourceFile(const QString& path, QString& text, QString& error)
 bool writeSourceFile(const QString& path, const QString& text, QString& error)
 {
     std::string bytes;
-    Cp932Failure failure;
-    if (!utf8ToCp932Strict(text.toStdString(), bytes, failure)) {
-        error = unrepresentableMessage(failure);
+    Cp932Failure unrepresentable;
+    if (!utf8ToCp932Strict(text.toStdString(), bytes, unrepresentable)) {
+        error = unrepresentableMessage(unrepresentable);
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("Couldn't open destination file: ") + file.errorString();
-        return false;
-    }
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (!file.commit()) {
-        error = QStringLiteral("Couldn't write destination file: ") + file.errorString();
-        return false;
-    }
-    return true;
+    FileWriteFailure failure;
+    if (writeFileAtomically(QFile::encodeName(path).toStdString(), bytes, failure))
+        return true;
+    const char* message = failure.step == FileWriteStep::Create ? "Couldn't open destination file: "
+                                                                : "Couldn't write destination file: ";
+    error = QString::fromLatin1(message) + QString::fromStdString(failure.reason);
+    return false;
 }

@@ -6,6 +6,6 @@
 // On failure, error holds the message for the user and text is untouched.
 bool readSourceFile(const QString& path, QString& text, QString& error);
 
-// Writes to a temporary file renamed over path, so a failed save leaves the old file
+// Written through the one safe write path, so a failed save leaves the old file
 // whole. A character that code page 932 cannot hold stops the save before anything is written.
 bool writeSourceFile(const QString& path, const QString& text, QString& error);

@@ -38,12 +38,16 @@ std::string writeFile(const std::string& name, const std::string& bytes)
     return path;
 }
 
-CliResult runCli(const std::string& args, const std::string& input = "")
+// fileSizeLimit: files the command writes cannot grow past that many KiB, as on a full disk.
+CliResult runCli(const std::string& args, const std::string& input = "", int fileSizeLimit = 0)
 {
     const std::string in = writeFile("stdin", input);
     const std::string out = tempPath("stdout");
     const std::string err = tempPath("stderr");
-    const std::string command = std::string(BRENNO_CLI) + " " + args + " <" + in + " >" + out + " 2>" + err;
+    std::string cli = std::string(BRENNO_CLI) + " " + args;
+    if (fileSizeLimit > 0)
+        cli = "bash -c 'ulimit -f " + std::to_string(fileSizeLimit) + "; trap \"\" XFSZ; exec " + cli + "'";
+    const std::string command = cli + " <" + in + " >" + out + " 2>" + err;
     const int raw = std::system(command.c_str());
     return CliResult{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
 }
@@ -174,4 +178,18 @@ TEST(Cli, ProgramFiles)
     const CliResult endless = runCli("bode /dev/zero");
     EXPECT_EQ(endless.status, 1);
     EXPECT_NE(endless.err.find("not a program text"), std::string::npos) << endless.err;
+}
+
+TEST(Cli, FullDiskKeepsTheOldCsv)
+{
+    std::string folder = tempPath("full_XXXXXX");
+    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    const std::string csv = folder + "/kept.csv";
+    std::ofstream(csv, std::ios::binary) << "rows of the last export\r\n";
+    const CliResult r = runCli("bode --csv " + csv + " -", kSampleProgram, 1);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Couldn't write " + csv + ": File too large"), std::string::npos) << r.err;
+    EXPECT_EQ(readFile(csv), "rows of the last export\r\n");
+    std::remove(csv.c_str());
+    EXPECT_EQ(rmdir(folder.c_str()), 0) << "a temporary file was left behind";
 }

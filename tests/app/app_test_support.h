@@ -18,7 +18,8 @@ inline void useTemporarySettings(const QTemporaryDir& directory)
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, directory.path());
 }
 
-// Presses a button of the next message box that opens, and keeps its text.
+// Presses a button of the next message box that opens with that button, and
+// keeps its text.
 class MessageBoxAnswer : public QObject {
 public:
     explicit MessageBoxAnswer(QMessageBox::StandardButton button) : button_(button)
@@ -36,7 +37,7 @@ private:
     void answer()
     {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
+        if (!box || !box->button(button_))
             return;
         timer_.stop();
         shown_ = true;

@@ -9,24 +9,12 @@
 #include "app/main_frame.h"
 #include "app_test_support.h"
 #include "lang/workareas.h"
+#include "tests/support/file_bytes.h"
 #include "panes/edit_text_wnd.h"
 #include "view/brenno_view.h"
 #include "view/source_file_io.h"
 
 namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // A Japanese comment line repeated past 4096 bytes in code page 932.
 QString longJapaneseProgram()
@@ -78,7 +66,7 @@ private slots:
     {
         const QString text = QStringLiteral("/* 伝達関数 */\r\nPROBE 1;\r\n");
         const QString path = dir_.filePath("utf8.txt");
-        writeBytes(path, text.toUtf8());
+        QVERIFY(writeBytes(path, text.toUtf8()));
         QCOMPARE(frame_->document()->OpenDocumentFile(path), OpenOutcome::Opened);
         QCOMPARE(editor()->Text(), text);
     }
@@ -97,7 +85,7 @@ private slots:
     {
         QTemporaryDir alone;
         const QString path = alone.filePath("kept.txt");
-        writeBytes(path, "old contents");
+        QVERIFY(writeBytes(path, "old contents"));
         QString error;
         QVERIFY(!writeSourceFile(path, QStringLiteral("PROBE 1;\r\n/* \U0001F600 */\r\n"), error));
         QVERIFY2(error.contains(QStringLiteral("\U0001F600")), qPrintable(error));
@@ -140,7 +128,7 @@ private slots:
     void openedDocumentNamesTheWindowAndDropsTheCode()
     {
         const QString path = dir_.filePath("first order.txt");
-        writeBytes(path, "H(s) = 1/(s+1);\r\nPROBE H(s);\r\n");
+        QVERIFY(writeBytes(path, "H(s) = 1/(s+1);\r\nPROBE H(s);\r\n"));
         workAreas.codeCount = 5;
         QCOMPARE(frame_->document()->OpenDocumentFile(path), OpenOutcome::Opened);
         QCOMPARE(frame_->windowTitle(), QStringLiteral("first order.txt - Brenno"));
@@ -152,8 +140,8 @@ private slots:
     {
         const QString first = dir_.filePath("first.txt");
         const QString second = dir_.filePath("second.txt");
-        writeBytes(first, "PROBE 1;\r\n");
-        writeBytes(second, "PROBE 2;\r\n");
+        QVERIFY(writeBytes(first, "PROBE 1;\r\n"));
+        QVERIFY(writeBytes(second, "PROBE 2;\r\n"));
         QMimeData files;
         files.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
         QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);

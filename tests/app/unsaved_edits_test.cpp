@@ -11,17 +11,12 @@
 #include "app/main_frame.h"
 #include "app_test_support.h"
 #include "panes/edit_text_wnd.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 
 const QString kEdit = QStringLiteral("PROBE 1;");
 const QString kOtherFileText = QStringLiteral("PROBE 2;\r\n");
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 enum class Action { New, Open, Drop, Exit, CloseButton };
 // What the user does with the question; SaveFails picks a folder that does not exist.
@@ -41,9 +36,7 @@ private slots:
         useTemporarySettings(settingsDir_);
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         otherFile_ = dir_.filePath("other.txt");
-        QFile file(otherFile_);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(kOtherFileText.toLatin1());
+        QVERIFY(writeBytes(otherFile_, kOtherFileText.toLatin1()));
     }
 
     void init()

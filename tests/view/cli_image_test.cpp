@@ -4,6 +4,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "tests/support/file_bytes.h"
+#include "tests/support/image_file_names.h"
+
 namespace {
 
 const char kSample[] =
@@ -16,10 +19,15 @@ struct CliRun {
     QByteArray err;
 };
 
-CliRun runCli(const QStringList& arguments)
+// fileSizeLimit: files the command writes cannot grow past that many KiB, as on a full disk.
+CliRun runCli(const QStringList& arguments, int fileSizeLimit = 0)
 {
     QProcess process;
-    process.start(BRENNO_CLI, arguments);
+    if (fileSizeLimit > 0)
+        process.start("bash", QStringList{"-c", QString("ulimit -f %1; trap '' XFSZ; exec \"$0\" \"$@\"").arg(fileSizeLimit),
+                                          BRENNO_CLI} + arguments);
+    else
+        process.start(BRENNO_CLI, arguments);
     process.waitForFinished(60000);
     return CliRun{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
@@ -35,6 +43,8 @@ private slots:
     void drawsTheGraphOfTheRun();
     void rejectsBadSizesAndPaths_data();
     void rejectsBadSizesAndPaths();
+    void fullDiskKeepsTheOldImage_data();
+    void fullDiskKeepsTheOldImage();
 
 private:
     QTemporaryDir dir_;
@@ -100,6 +110,22 @@ void CliImageTest::rejectsBadSizesAndPaths()
     if (status == 1)
         QVERIFY(run.err.contains("Save image failed: 80004005"));
     QVERIFY(!QFile::exists(dir_.filePath("g.png")));
+}
+
+void CliImageTest::fullDiskKeepsTheOldImage_data() { addImageFileNameRows(); }
+
+void CliImageTest::fullDiskKeepsTheOldImage()
+{
+    QFETCH(QString, name);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    const QByteArray old(3000, 'o');
+    QVERIFY(writeBytes(path, old));
+    const CliRun run = runCli(QStringList{"bode", "--image", path, program_}, 1);
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(QString(path + ": Save image failed: 80004005: File too large").toUtf8()), run.err);
+    QCOMPARE(bytesOf(path), old);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
 QTEST_MAIN(CliImageTest)

@@ -5,6 +5,9 @@
 
 #include "view/graph_drawing.h"
 #include "view/image_export.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/image_file_names.h"
+#include "tests/support/file_size_limit.h"
 #include "view/painter_surface.h"
 
 namespace {
@@ -37,6 +40,7 @@ private slots:
     void vectorFormats();
     void failures_data();
     void failures();
+    void failureKeepsAnExistingFile_data();
     void failureKeepsAnExistingFile();
 
 private:
@@ -148,27 +152,42 @@ void ImageExportTest::vectorFormats()
 void ImageExportTest::failures_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::newRow("unknown extension") << "graph.txt";
-    QTest::newRow("no extension") << "graph";
-    QTest::newRow("missing folder") << "no/such/folder/graph.png";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("unknown extension") << "graph.txt" << R"(no image format has the extension "txt")";
+    QTest::newRow("no extension") << "graph" << R"(no image format has the extension "")";
+    QTest::newRow("missing folder") << "no/such/folder/graph.png" << "No such file or directory";
 }
 
 void ImageExportTest::failures()
 {
     QFETCH(QString, path);
+    QFETCH(QString, reason);
     const QString full = dir_.filePath(path);
-    QCOMPARE(saveGraphImage(full, viewWithCurve(), GraphFonts{}), kImageSaveFailed);
+    QString given;
+    QCOMPARE(saveGraphImage(full, viewWithCurve(), GraphFonts{}, &given), kImageSaveFailed);
+    QCOMPARE(given, reason);
     QVERIFY(!QFile::exists(full));
     QCOMPARE(saveImageFailedText(kImageSaveFailed), QString("Save image failed:\n80004005"));
 }
 
+void ImageExportTest::failureKeepsAnExistingFile_data() { addImageFileNameRows(); }
+
+// A full disk: the new image cannot be written whole, the old one stays.
 void ImageExportTest::failureKeepsAnExistingFile()
 {
-    // A folder in place of the file: nothing can be written there.
-    const QString path = dir_.filePath("taken.png");
-    QVERIFY(QDir(dir_.path()).mkdir("taken.png"));
-    QCOMPARE(saveGraphImage(path, viewWithCurve(), GraphFonts{}), kImageSaveFailed);
-    QVERIFY(QFileInfo(path).isDir());
+    QFETCH(QString, name);
+    QTemporaryDir alone;
+    const QString path = alone.filePath(name);
+    const QByteArray old = "the previous image";
+    QVERIFY(writeBytes(path, old));
+    QString reason;
+    {
+        FileSizeLimit fullDisk(64);
+        QCOMPARE(saveGraphImage(path, viewWithCurve(), GraphFonts{}, &reason), kImageSaveFailed);
+    }
+    QCOMPARE(reason, QString("File too large"));
+    QCOMPARE(bytesOf(path), old);
+    QCOMPARE(QDir(alone.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
 QTEST_MAIN(ImageExportTest)
