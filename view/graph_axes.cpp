@@ -1,8 +1,10 @@
 #include "view/graph_axes.h"
 
 #include <cmath>
+#include <vector>
 
 #include "analysis/number_format.h"
+#include "view/axis_labels.h"
 
 namespace {
 
@@ -29,18 +31,31 @@ double decadePower(int exponent)
     return exponent < 0 ? 1.0 / power : power;
 }
 
-// A frequency label centred under x.
-void writeFrequencyLabel(DrawingSurface& surface, int x, const GraphRect& plot, const QString& text)
+int digitWidth(DrawingSurface& surface) { return surface.textExtent(QStringLiteral("0")).cx; }
+
+// A label under the graph whose written figures are centred on x; the blanks
+// that pad "%4.2g" to four characters stand left of them.
+AxisLabel labelUnder(DrawingSurface& surface, int x, const GraphRect& plot, const QString& text)
 {
-    surface.textOut(x - surface.textExtent(text).cx / 2, plot.bottom + kLabelGap, text);
+    qsizetype firstFigure = 0;
+    while (firstFigure < text.size() && text[firstFigure] == QLatin1Char(' '))
+        ++firstFigure;
+    const TextExtent whole = surface.textExtent(text);
+    const int figures = surface.textExtent(text.mid(firstFigure)).cx;
+    return AxisLabel{text, x - figures / 2 - (whole.cx - figures), plot.bottom + kLabelGap, whole};
 }
 
-// What both frequency axes end with: the end labels, the thick frame, the title.
+// A label that ends kLabelGap left of the frame, centred on y.
+AxisLabel labelLeftOf(DrawingSurface& surface, int y, const GraphRect& plot, const QString& text)
+{
+    const TextExtent extent = surface.textExtent(text);
+    return AxisLabel{text, plot.left - extent.cx - kLabelGap, y - extent.cy / 2, extent};
+}
+
+// What both frequency axes end with: the thick frame and the title.
 void finishFrequencyAxis(DrawingSurface& surface, const BodeDisplaySettings& bode,
                          const GraphRect& plot)
 {
-    writeFrequencyLabel(surface, plot.left, plot, label("%G", bode.freqAxisMin));
-    writeFrequencyLabel(surface, plot.right, plot, label("%G", bode.freqAxisMax));
     surface.selectPen(kThickPen);
     surface.outline(plot);
     const QString title = bode.radianUnits ? "omega[rad/sec]" : "f[Hz]";
@@ -50,15 +65,16 @@ void finishFrequencyAxis(DrawingSurface& surface, const BodeDisplaySettings& bod
 }
 
 // The vertical lines of one decade of a logarithmic axis that fall strictly
-// inside the frame; the decade line itself is thick and labelled.
+// inside the frame; the decade line itself is thick. Its label, if the line
+// is drawn, joins decades.
 void drawDecade(DrawingSurface& surface, const GraphRect& plot, double decadeX, double perDecade,
-                int exponent)
+                int exponent, std::vector<DecadeLabel>& decades)
 {
     const int x = static_cast<int>(decadeX);
     if (plot.left < x && x < plot.right) {
         surface.selectPen(kThickPen);
         surface.line(x, plot.top, x, plot.bottom);
-        writeFrequencyLabel(surface, x, plot, label("%G", decadePower(exponent)));
+        decades.push_back({labelUnder(surface, x, plot, label("%G", decadePower(exponent))), exponent});
     }
     surface.selectPen(kThinPen);
     for (int j = 1; j <= 9; ++j) {
@@ -103,11 +119,14 @@ void drawLinearFrequencyAxis(DrawingSurface& surface, const BodeDisplaySettings&
     SurfaceSelection selection(surface, kThinPen, font, kBlack);
     const double a = bode.freqAxisMin;
     const double b = bode.freqAxisMax;
+    std::vector<AxisLabel> labels{labelUnder(surface, plot.left, plot, label("%G", a))};
     for (int i = 1; i < kDivisions; ++i) {
         const int x = static_cast<int>(plot.left + i * (width(plot) / 10.0));
         surface.line(x, plot.top, x, plot.bottom);
-        writeFrequencyLabel(surface, x, plot, label("%G", i * ((b - a) / 10) + a));
+        labels.push_back(labelUnder(surface, x, plot, label("%G", roundedToZero(i * ((b - a) / 10) + a, a, b))));
     }
+    labels.push_back(labelUnder(surface, plot.right, plot, label("%G", b)));
+    writeLabels(surface, evenlySpacedLabels(labels, AxisRun::Across, digitWidth(surface)));
     finishFrequencyAxis(surface, bode, plot);
 }
 
@@ -117,6 +136,7 @@ void drawLogFrequencyAxis(DrawingSurface& surface, const BodeDisplaySettings& bo
     SurfaceSelection selection(surface, kThinPen, font, kBlack);
     const double lmin = log10Of(bode.freqAxisMin);
     const double lmax = log10Of(bode.freqAxisMax);
+    std::vector<DecadeLabel> decades;
     // Ends that are not positive or not distinct leave no decades to draw.
     if (std::isfinite(lmin) && std::isfinite(lmax) && lmin != lmax) {
         const int d0 = static_cast<int>(std::floor(lmin));
@@ -124,8 +144,14 @@ void drawLogFrequencyAxis(DrawingSurface& surface, const BodeDisplaySettings& bo
         const double perDecade = width(plot) / (lmax - lmin);
         const double offset = (d0 - lmin) * perDecade;
         for (int k = 0; k < n; ++k)
-            drawDecade(surface, plot, plot.left + offset + k * perDecade, perDecade, d0 + k);
+            drawDecade(surface, plot, plot.left + offset + k * perDecade, perDecade, d0 + k, decades);
     }
+    const int digit = digitWidth(surface);
+    const std::vector<AxisLabel> ends =
+        clearEnds(labelUnder(surface, plot.left, plot, label("%G", bode.freqAxisMin)),
+                  labelUnder(surface, plot.right, plot, label("%G", bode.freqAxisMax)), AxisRun::Across, digit);
+    writeLabels(surface, spacedDecadeLabels(decades, ends, digit));
+    writeLabels(surface, ends);
     finishFrequencyAxis(surface, bode, plot);
 }
 
@@ -133,27 +159,23 @@ void drawGainAxis(DrawingSurface& surface, const BodeDisplaySettings& bode, cons
                   const QFont& font)
 {
     SurfaceSelection selection(surface, kThinPen, font, bode.gainColor);
+    auto lineY = [&](int i) { return static_cast<int>(plot.bottom - i * (height(plot) / 10.0)); };
+    for (int i = 1; i < kDivisions; ++i)
+        surface.line(plot.left, lineY(i), plot.right, lineY(i));
+    if (!bode.showGain)
+        return;
     double lo = 0;
     double hi = 0;
     gainRange(bode, lo, hi);
-    const int labelRight = plot.left - kLabelGap;
-    auto writeGainLabel = [&](int y, const QString& text) {
-        const TextExtent extent = surface.textExtent(text);
-        surface.textOut(labelRight - extent.cx, y - extent.cy / 2, text);
-    };
-    for (int i = 1; i < kDivisions; ++i) {
-        const int y = static_cast<int>(plot.bottom - i * (height(plot) / 10.0));
-        surface.line(plot.left, y, plot.right, y);
-        if (bode.showGain)
-            writeGainLabel(y, label("%G", i * ((hi - lo) / 10) + lo));
-    }
-    if (!bode.showGain)
-        return;
-    writeGainLabel(plot.bottom, label("%G", lo));
-    writeGainLabel(plot.top, label("%G", hi));
+    std::vector<AxisLabel> labels{labelLeftOf(surface, plot.bottom, plot, label("%G", lo))};
+    for (int i = 1; i < kDivisions; ++i)
+        labels.push_back(
+            labelLeftOf(surface, lineY(i), plot, label("%G", roundedToZero(i * ((hi - lo) / 10) + lo, lo, hi))));
+    labels.push_back(labelLeftOf(surface, plot.top, plot, label("%G", hi)));
+    writeLabels(surface, evenlySpacedLabels(labels, AxisRun::Down, digitWidth(surface)));
     const QString title = bode.linearGain ? "LinearGain" : "Gain[dB]";
     const TextExtent extent = surface.textExtent(title);
-    surface.textOut(labelRight - extent.cx, plot.top - extent.cy - kLabelGap, title);
+    surface.textOut(plot.left - extent.cx - kLabelGap, plot.top - extent.cy - kLabelGap, title);
 }
 
 void drawPhaseAxis(DrawingSurface& surface, const BodeDisplaySettings& bode, const GraphRect& plot,
@@ -163,11 +185,13 @@ void drawPhaseAxis(DrawingSurface& surface, const BodeDisplaySettings& bode, con
         return;
     SurfaceSelection selection(surface, kThinPen, font, bode.phaseColor);
     const int x = plot.right + kLabelGap;
+    std::vector<AxisLabel> labels;
     for (int division = 1; division < kDivisions; ++division) {
         const QString text = phaseLabel(bode, division);
-        surface.textOut(x, plot.bottom - division * height(plot) / 10 - surface.textExtent(text).cy / 2,
-                        text);
+        const TextExtent extent = surface.textExtent(text);
+        labels.push_back(AxisLabel{text, x, plot.bottom - division * height(plot) / 10 - extent.cy / 2, extent});
     }
+    writeLabels(surface, evenlySpacedLabels(labels, AxisRun::Down, digitWidth(surface)));
     const QString title = bode.radianUnits ? "Phase[rad]" : "Phase[deg]";
     surface.textOut(x, plot.top - surface.textExtent(title).cy - kLabelGap, title);
 }
@@ -180,6 +204,7 @@ void drawTimeAxes(DrawingSurface& surface, const FiltDisplaySettings& filt, cons
     const int h = height(plot);
     auto levelY = [&](int k) { return plot.bottom - static_cast<int>(k * h / 10.0); };
     auto timeX = [&](int k) { return plot.left + static_cast<int>(k * w / 10.0); };
+    const int digit = digitWidth(surface);
 
     for (int k = 1; k < kDivisions; ++k)
         surface.line(plot.left, levelY(k), plot.right, levelY(k));
@@ -187,20 +212,24 @@ void drawTimeAxes(DrawingSurface& surface, const FiltDisplaySettings& filt, cons
     surface.outline(plot);
 
     surface.setTextColor(filt.curveColor);
+    std::vector<AxisLabel> levels;
     for (int k = 0; k <= kDivisions; ++k) {
-        const QString text = label("%4.2g", k * (filt.levelMax - filt.levelMin) / 10 + filt.levelMin);
-        const TextExtent extent = surface.textExtent(text);
-        surface.textOut(plot.left - extent.cx - kLabelGap, levelY(k) - extent.cy / 2, text);
+        const double level = k * (filt.levelMax - filt.levelMin) / 10 + filt.levelMin;
+        levels.push_back(
+            labelLeftOf(surface, levelY(k), plot, label("%4.2g", roundedToZero(level, filt.levelMin, filt.levelMax))));
     }
+    writeLabels(surface, evenlySpacedLabels(levels, AxisRun::Down, digit));
     for (int k = 1; k < kDivisions; ++k)
         surface.line(timeX(k), plot.bottom, timeX(k), plot.top);
 
     surface.setTextColor(kBlack);
+    std::vector<AxisLabel> times;
     for (int k = 0; k <= kDivisions; ++k) {
-        const QString text =
-            label("%4.2g", k * (filt.timeAxisMax - filt.timeAxisMin) / 10 + filt.timeAxisMin);
-        surface.textOut(timeX(k) - surface.textExtent(text).cx / 2, plot.bottom + kLabelGap, text);
+        const double time = k * (filt.timeAxisMax - filt.timeAxisMin) / 10 + filt.timeAxisMin;
+        times.push_back(
+            labelUnder(surface, timeX(k), plot, label("%4.2g", roundedToZero(time, filt.timeAxisMin, filt.timeAxisMax))));
     }
+    writeLabels(surface, evenlySpacedLabels(times, AxisRun::Across, digit));
 
     const QString title = "Numerical Inversion of Laplace Transform.";
     surface.setTextColor(filt.curveColor);

@@ -15,13 +15,17 @@ constexpr int kSmallestPixelSize = 6;
 QFont makeGraphFont()
 {
     QFont font;
-    font.setFamilies(QStringList{"MS UI Gothic", "IPAGothic", "IPAPGothic"});
+    // Proportional faces first: the fixed-pitch IPAGothic gives a blank the
+    // width of a figure, and padded labels then crowd each other.
+    font.setFamilies(QStringList{"MS UI Gothic", "IPAPGothic", "IPAGothic"});
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
-    // Crisp pixels at this small size, as the face's own bitmaps would draw it.
+    // Crisp pixels at this small size, as the face's own bitmaps would draw it;
+    // full hinting keeps whole-pixel advances, so letters keep even spacing.
     font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
     font.setPixelSize(kCellHeight);
     for (int size = kCellHeight - 1; size >= kSmallestPixelSize && QFontMetrics(font).height() > kCellHeight;
          --size)

@@ -3,7 +3,7 @@
 #include <QFont>
 
 // "MS UI Gothic" with a cell height of 12 pixels, normal weight; where that
-// face is missing the Japanese UI Gothic installed with Brenno stands in.
+// face is missing the proportional IPA P Gothic installed with Brenno stands in.
 QFont makeGraphFont();
 
 struct GraphFonts {
