@@ -46,6 +46,9 @@ struct ViewData {
 
     CanvasSize canvasSize;
     GraphRect plotRect = defaultPlotRect(CanvasSize{});
+    // 1: saved images draw the graph filling the canvas, with room for its
+    // labels, instead of at plotRect.
+    int fitGraphToImage = 0;
 };
 
 // pointCount held to the arrays' size: how many points readers may take.

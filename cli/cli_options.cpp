@@ -28,6 +28,7 @@ const char* const kCliUsage =
     "  --points            print the graph-data listing instead of the CSV\n"
     "  --image FILE        draw the graph into FILE (.bmp .jpg .png .tif .svg .pdf)\n"
     "  --size WxH          the image size, 400..2000 x 300..2000 (default 400x300)\n"
+    "  --fit               draw the graph filling the image, with room for its labels\n"
     "  --help              show this text\n"
     "Exit status: 0 clean run, 1 failed run, 2 division by zero, 64 usage error.\n";
 
@@ -148,6 +149,7 @@ const std::map<std::string, OptionSpec>& optionTable()
         {"--size",
          {ANY_ANALYSIS, NOT_SETUP, true,
           [](CliOptions& o, OptionValue v) { return parseCanvasSize(v, o.imageSize); }}},
+        {"--fit", {ANY_ANALYSIS, NOT_SETUP, false, [](CliOptions& o, OptionValue) { return o.fitGraph = true; }}},
     };
     return table;
 }
@@ -236,8 +238,8 @@ bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std
         error = "--from-program takes the setup from the program; it cannot be combined with " + setupOption;
         return false;
     }
-    if (options.imageSize && options.imagePath.empty()) {
-        error = "--size needs --image";
+    if ((options.imageSize || options.fitGraph) && options.imagePath.empty()) {
+        error = std::string(options.imageSize ? "--size" : "--fit") + " needs --image";
         return false;
     }
     if (files.size() != 1) {
@@ -281,8 +283,8 @@ void applyDisplay(const CliOptions& o, BodeDisplaySettings& bode)
 
 void applyCanvas(const CliOptions& o, ViewData& view)
 {
-    if (!o.imageSize)
-        return;
+    view.fitGraphToImage = o.fitGraph ? 1 : 0;
     // The graph rectangle stays where the view starts it, as the size dialog leaves it.
-    view.canvasSize = *o.imageSize;
+    if (o.imageSize)
+        view.canvasSize = *o.imageSize;
 }

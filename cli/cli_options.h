@@ -29,6 +29,7 @@ struct CliOptions {
     std::string csvPath;  // empty: standard output
     std::string imagePath;                // empty: no graph image
     std::optional<CanvasSize> imageSize;  // default: the view's canvas
+    bool fitGraph = false;                // the graph fills the image
 };
 
 extern const char* const kCliUsage;
@@ -41,5 +42,5 @@ void applySetup(const CliOptions& options, AnalysisSettings& settings);
 // The Bode pane's unit and gain switches, applied after the run.
 void applyDisplay(const CliOptions& options, BodeDisplaySettings& bode);
 // The canvas of the graph image, with the graph rectangle that a new view
-// would give it.
+// would give it, or filling it.
 void applyCanvas(const CliOptions& options, ViewData& view);

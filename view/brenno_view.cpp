@@ -238,9 +238,11 @@ void CBrennoView::ChangeImageSize()
     CDialogExSize dialog(this);
     dialog.imageWidth = data_.canvasSize.width;
     dialog.imageHeight = data_.canvasSize.height;
+    dialog.fitGraph = data_.fitGraphToImage;
     if (dialog.exec() != QDialog::Accepted)
         return;
     data_.canvasSize = CanvasSize{dialog.imageWidth, dialog.imageHeight};
+    data_.fitGraphToImage = dialog.fitGraph;
     UpdateScrollSizes();
 }
 

@@ -12,6 +12,7 @@
 #include "analysis/atomic_file_write.h"
 
 #include "view/graph_drawing.h"
+#include "view/graph_fit.h"
 #include "view/painter_surface.h"
 
 namespace {
@@ -44,7 +45,7 @@ void paintCanvas(QPainter& painter, const ViewData& view, const GraphFonts& font
 {
     painter.fillRect(QRect(0, 0, view.canvasSize.width, view.canvasSize.height), Qt::white);
     PainterSurface surface(painter);
-    drawGraph(surface, view, fonts, false);
+    drawGraph(surface, pictureView(view, fonts, surface), fonts, false);
 }
 
 bool writeRaster(QBuffer& buffer, const char* encoder, const ViewData& view, const GraphFonts& fonts)

@@ -14,7 +14,8 @@ using ImageStatus = int32_t;
 constexpr ImageStatus kImageSaved = 0;
 constexpr ImageStatus kImageSaveFailed = static_cast<ImageStatus>(0x80004005u);
 
-// The canvas at its pixel size, white, with the graph and no selection marks.
+// The canvas at its pixel size, white, with the graph and no selection marks;
+// the graph fills the canvas when the view's fitGraphToImage asks for it.
 QImage renderGraphImage(const ViewData& view, const GraphFonts& fonts);
 
 // Writes the graph to path: .bmp, .jpg/.jpeg, .png and .tif/.tiff as

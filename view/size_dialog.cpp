@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -23,11 +24,13 @@ struct DialogLabel {
     const char* text;
 };
 
-constexpr DialogBox kDialogSize{0, 0, 195, 58};
+constexpr DialogBox kDialogSize{0, 0, 195, 70};
 constexpr DialogBox kWidthBox{53, 7, 40, 14};
 constexpr DialogBox kHeightBox{148, 7, 40, 14};
 constexpr DialogBox kOkButton{85, 37, 50, 14};
 constexpr DialogBox kCancelButton{138, 37, 50, 14};
+constexpr DialogBox kFitBox{7, 55, 181, 10};
+const char kFitText[] = "グラフを画像いっぱいに広げる(&F)";
 constexpr DialogLabel kLabels[] = {
     {{7, 10, 43, 19}, "水平方向(H)\n400～2000"},
     {{103, 10, 42, 23}, "垂直方向(V)\n300～2000"},
@@ -95,7 +98,8 @@ CDialogExSize::CDialogExSize(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       widthBox_(new QLineEdit(this)),
-      heightBox_(new QLineEdit(this))
+      heightBox_(new QLineEdit(this)),
+      fitBox_(new QCheckBox(QString::fromUtf8(kFitText), this))
 {
     setWindowTitle(QStringLiteral("サイズ変更"));
     const DialogUnits units = dialogUnits(QFontMetrics(font()));
@@ -104,6 +108,7 @@ CDialogExSize::CDialogExSize(QWidget* parent)
         place(new QLabel(QString::fromUtf8(label.text), this), label.box);
     place(widthBox_, kWidthBox);
     place(heightBox_, kHeightBox);
+    place(fitBox_, kFitBox);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
     place(ok, kOkButton);
@@ -113,6 +118,7 @@ CDialogExSize::CDialogExSize(QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     widthBox_->setObjectName(QStringLiteral("imageWidth"));
     heightBox_->setObjectName(QStringLiteral("imageHeight"));
+    fitBox_->setObjectName(QStringLiteral("fitGraph"));
     setFixedSize(toPixels(kDialogSize, units).size());
 }
 
@@ -121,6 +127,7 @@ void CDialogExSize::showEvent(QShowEvent* event)
     if (!event->spontaneous()) {
         widthBox_->setText(QString::number(imageWidth));
         heightBox_->setText(QString::number(imageHeight));
+        fitBox_->setChecked(fitGraph != 0);
         widthBox_->setFocus();
     }
     QDialog::showEvent(event);
@@ -146,5 +153,6 @@ void CDialogExSize::accept()
         return;
     imageWidth = width;
     imageHeight = height;
+    fitGraph = fitBox_->isChecked() ? 1 : 0;
     QDialog::accept();
 }

@@ -5,6 +5,7 @@
 
 #include "analysis/view_data.h"
 
+class QCheckBox;
 class QLineEdit;
 
 // One box read as a decimal integer within minimum..maximum. On failure
@@ -20,6 +21,8 @@ public:
     // Set before showing the dialog, read after OK.
     int imageWidth = kCanvasWidthMin;
     int imageHeight = kCanvasHeightMin;
+    // 1: saved images draw the graph filling them, with room for its labels.
+    int fitGraph = 0;
 
     // Checks both boxes in turn; the first bad one keeps the dialog open.
     void accept() override;
@@ -32,4 +35,5 @@ private:
 
     QLineEdit* widthBox_;
     QLineEdit* heightBox_;
+    QCheckBox* fitBox_;
 };

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "graph_frame.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/image_file_names.h"
 
@@ -41,6 +42,7 @@ private slots:
     void initTestCase();
     void drawsTheGraphOfTheRun_data();
     void drawsTheGraphOfTheRun();
+    void fitDrawsTheGraphFillingThePicture();
     void rejectsBadSizesAndPaths_data();
     void rejectsBadSizesAndPaths();
     void fullDiskKeepsTheOldImage_data();
@@ -88,6 +90,18 @@ void CliImageTest::drawsTheGraphOfTheRun()
     QCOMPARE(qGray(image.pixel(160, 181)), 255);
 }
 
+void CliImageTest::fitDrawsTheGraphFillingThePicture()
+{
+    const QString path = dir_.filePath("report.png");
+    const CliRun run = runCli({"bode", "--fit", "--image", path, "--size", "1200x800", program_});
+    QCOMPARE(run.status, 0);
+    const QImage image(path);
+    QCOMPARE(image.size(), QSize(1200, 800));
+    const QRect frame = graphFrame(image);
+    QVERIFY2(frame.width() > 0.85 * 1200 && frame.height() > 0.85 * 800,
+             qPrintable(QString("%1x%2").arg(frame.width()).arg(frame.height())));
+}
+
 void CliImageTest::rejectsBadSizesAndPaths_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -95,6 +109,7 @@ void CliImageTest::rejectsBadSizesAndPaths_data()
     QTest::newRow("width below 400") << QStringList{"--image", "g.png", "--size", "399x300"} << 64;
     QTest::newRow("height above 2000") << QStringList{"--image", "g.png", "--size", "400x2001"} << 64;
     QTest::newRow("size without image") << QStringList{"--size", "800x600"} << 64;
+    QTest::newRow("fit without image") << QStringList{"--fit"} << 64;
     QTest::newRow("unknown extension") << QStringList{"--image", "g.txt"} << 1;
 }
 

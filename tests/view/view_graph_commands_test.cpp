@@ -2,6 +2,7 @@
 // dragging in a scrolled view, saving the image, changing the canvas size.
 #include <QtTest>
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "app/command_ids.h"
+#include "graph_frame.h"
 #include "tests/app/app_test_support.h"
 #include "view/brenno_view.h"
 #include "view/size_dialog.h"
@@ -34,6 +36,7 @@ private slots:
     void savingASelectedGraphLeavesTheMarksOut();
     void failedSaveSaysSo();
     void sizeDialogChangesTheCanvasOnly();
+    void fitChoiceShapesSavedPicturesOnly();
 
 private:
     QImage screen() { return view_->viewport()->grab().toImage(); }
@@ -140,6 +143,38 @@ void ViewGraphCommandsTest::sizeDialogChangesTheCanvasOnly()
     QCOMPARE(data.plotRect.bottom, 180);
     QCOMPARE(view_->verticalScrollBar()->pageStep(), 150);
     QVERIFY(view_->horizontalScrollBar()->maximum() > 0);
+}
+
+void ViewGraphCommandsTest::fitChoiceShapesSavedPicturesOnly()
+{
+    onNextDialog<CDialogExSize>([](CDialogExSize* dialog) {
+        dialog->findChild<QLineEdit*>("imageWidth")->setText("1200");
+        dialog->findChild<QLineEdit*>("imageHeight")->setText("800");
+        dialog->findChild<QCheckBox*>("fitGraph")->setChecked(true);
+        dialog->accept();
+    });
+    view_->OnCommand(ID_IMAGE_SIZE);
+    QCOMPARE(view_->data().fitGraphToImage, 1);
+    QCOMPARE(view_->data().plotRect.right, 240);
+
+    const QString path = dir_.filePath("report.png");
+    onNextDialog<QFileDialog>([path](QFileDialog* dialog) { acceptFileDialog(dialog, path); });
+    view_->OnCommand(ID_SAVE_GRAPH_IMAGE);
+    const QRect frame = graphFrame(QImage(path));
+    QVERIFY(frame.width() > 0.85 * 1200 && frame.height() > 0.85 * 800);
+    QCOMPARE(graphFrame(screen()).right(), 240);
+
+    // The dialog shows the choice again, and takes it back.
+    bool shownTicked = false;
+    onNextDialog<CDialogExSize>([&shownTicked](CDialogExSize* dialog) {
+        auto* fit = dialog->findChild<QCheckBox*>("fitGraph");
+        shownTicked = fit->isChecked();
+        fit->setChecked(false);
+        dialog->accept();
+    });
+    view_->OnCommand(ID_IMAGE_SIZE);
+    QVERIFY(shownTicked);
+    QCOMPARE(view_->data().fitGraphToImage, 0);
 }
 
 QTEST_MAIN(ViewGraphCommandsTest)
