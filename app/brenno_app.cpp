@@ -5,6 +5,7 @@
 
 #include "app/brenno_doc.h"
 #include "app/main_frame.h"
+#include "app/qt_translations.h"
 #include "app/single_instance.h"
 #include "panes/edit_text_wnd.h"
 
@@ -15,6 +16,7 @@ CBrennoApp::CBrennoApp(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationVersion(QStringLiteral(BRENNO_VERSION));
     setDesktopFileName(QStringLiteral("Drux.Brenno.AppType003"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/brenno.svg")));
+    installQtTranslations(*this);
 }
 
 CBrennoApp::~CBrennoApp() = default;

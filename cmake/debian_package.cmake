@@ -1,6 +1,6 @@
 # The Debian package of the whole installation (cpack -G DEB, or the target
 # "package"). Library dependencies come from dpkg-shlibdeps when dpkg-dev is there; the image format
-# plugins (TIFF export) and the Japanese fonts, loaded at run time, are named here.
+# plugins (TIFF export), Qt's Japanese translations and the Japanese fonts, loaded at run time, are named here.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "brenno")
 set(CPACK_PACKAGE_VENDOR "Drux")
@@ -15,7 +15,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
-set(brenno_runtime_depends "qt6-image-formats-plugins, fonts-ipafont-gothic | fonts-noto-cjk")
+set(brenno_runtime_depends "qt6-image-formats-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
 find_program(BRENNO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(BRENNO_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
