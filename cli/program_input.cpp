@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "lang/encoding.h"
+#include "lang/source_encoding.h"
 
 namespace {
 
@@ -45,6 +45,6 @@ bool readProgramText(const std::string& path, std::string& utf8, std::string& er
         std::fclose(file);
     if (!read)
         return false;
-    utf8 = isValidUtf8(bytes) ? bytes : cp932ToUtf8(bytes);
+    utf8 = programFileText(bytes);
     return true;
 }

@@ -2,8 +2,8 @@
 #pragma once
 #include <string>
 
-// Reads path ("-": standard input) whole and returns its text as UTF-8: the
-// bytes themselves when they are valid UTF-8, else converted from code page 932.
+// Reads path ("-": standard input) whole and returns its text as UTF-8, in the
+// encoding the editor's open takes it to be in.
 // false with error set when the file cannot be read or is far too large to be
 // a program (the source buffer holds 16381 bytes; a stream without end must not
 // keep the command reading).

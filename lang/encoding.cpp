@@ -161,3 +161,12 @@ std::string cp932ToUtf8(const std::string& cp932)
         conversion.skip(1);
     return conversion.output();
 }
+
+bool cp932ToUtf8Strict(const std::string& cp932, std::string& utf8)
+{
+    Conversion conversion("UTF-8", "CP932", cp932, 3 * cp932.size());
+    if (conversion.run() != Stop::Done)
+        return false;
+    utf8 = conversion.output();
+    return true;
+}

@@ -22,3 +22,5 @@ bool utf8ToCp932Strict(const std::string& utf8, std::string& out, Cp932Failure& 
 
 // Bytes that are not valid code page 932 become U+FFFD.
 std::string cp932ToUtf8(const std::string& cp932);
+// Fails on the first bytes that are no code page 932 character.
+bool cp932ToUtf8Strict(const std::string& cp932, std::string& utf8);

@@ -5,20 +5,9 @@
 
 #include "analysis/atomic_file_write.h"
 #include "lang/encoding.h"
+#include "lang/source_encoding.h"
 
 namespace {
-
-const char kUtf8Bom[] = "\xEF\xBB\xBF";
-
-QString decodeSource(QByteArray bytes)
-{
-    if (bytes.startsWith(kUtf8Bom))
-        bytes.remove(0, 3);
-    std::string raw = bytes.toStdString();
-    if (!isValidUtf8(raw))
-        raw = cp932ToUtf8(raw);
-    return QString::fromStdString(raw);
-}
 
 QString unrepresentableMessage(const Cp932Failure& failure)
 {
@@ -41,7 +30,7 @@ bool readSourceFile(const QString& path, QString& text, QString& error)
         error = QStringLiteral("Couldn't read source file: ") + file.errorString();
         return false;
     }
-    text = decodeSource(bytes);
+    text = QString::fromStdString(programFileText(bytes.toStdString()));
     return true;
 }
 

@@ -1,5 +1,5 @@
-// Program source files: written in code page 932, read as UTF-8 when the bytes are
-// valid UTF-8 and as code page 932 otherwise.
+// Program source files: written in code page 932, read back as written; files
+// from other editors in UTF-8 open as UTF-8 where their bytes tell them apart.
 #pragma once
 #include <QString>
 

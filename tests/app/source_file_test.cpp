@@ -62,11 +62,51 @@ private slots:
         QCOMPARE(editor()->Text(), text);
     }
 
+    // A round trip of each kind of character, as the user saves and opens.
+    void savedFilesReopenAsWritten_data()
+    {
+        QTest::addColumn<QString>("characters");
+        QTest::newRow("ASCII") << QStringLiteral("H(s) = 1/(s+1); ~\\ {}");
+        // Saved, the whole file is also valid UTF-8 (ﾃｽ is 0xC3 0xBD).
+        QTest::newRow("half-width katakana in pairs") << QStringLiteral("ﾃｽ ﾆｬ ﾐｯ ﾏｲ");
+        QTest::newRow("half-width katakana")
+            << QStringLiteral("｡｢｣､･ｦｧｨｩｪｫｬｭｮｯｰｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜﾝﾞﾟ");
+        QTest::newRow("JIS level 1 kanji") << QStringLiteral("亜一次遅れ要素腕");
+        QTest::newRow("JIS level 2 kanji") << QStringLiteral("弌丐丕个丱熙");
+        QTest::newRow("NEC special characters") << QStringLiteral("①⑳ⅠⅩ㍉㌔㎜㈱№℡∮∟⊿");
+        QTest::newRow("IBM extensions") << QStringLiteral("ⅰⅹ￢￤＇＂纊褜鍈銈黑");
+        QTest::newRow("symbols") << QStringLiteral("、。〃仝々〆〇ー―‐／＼～∥｜…‥‘’“”（）〔〕［］｛｝〈〉《》「」『』【】＋－±×÷＝≠＜＞≦≧∞∴♂♀°′″℃￥＄￠￡％＃＆＊＠§☆★○●◎◇◆□■△▲▽▼※〒→←↑↓〓∈∋⊆⊇⊂⊃∪∩∧∨￢⇒⇔∀∃∠⊥⌒∂∇≡≒≪≫√∽∝∵∫∬\u212B‰♯♭♪†‡¶◯");
+        QTest::newRow("Greek, Cyrillic, full-width") << QStringLiteral("ΑΩαωАЯаяＡｚ０９ぁんァヶ");
+    }
+
+    void savedFilesReopenAsWritten()
+    {
+        QFETCH(QString, characters);
+        const QString text = QStringLiteral("PROBE 1;\r\n/* ") + characters + QStringLiteral(" */\r\n");
+        const QString path = dir_.filePath("round trip.txt");
+        QString error;
+        QVERIFY2(writeSourceFile(path, text, error), qPrintable(error));
+        editor()->SetText(QString());
+        QCOMPARE(frame_->document()->OpenDocumentFile(path), OpenOutcome::Opened);
+        QCOMPARE(editor()->Text(), text);
+    }
+
+    // Files from other editors: where their bytes tell them apart.
+    void utf8FileIsReadAsUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        const QString program = QStringLiteral("/* 伝達関数 */\r\nPROBE 1;\r\n");
+        QTest::newRow("line feeds") << QString(program).remove('\r').toUtf8() << program;
+        QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + program.toUtf8() << program;
+    }
+
     void utf8FileIsReadAsUtf8()
     {
-        const QString text = QStringLiteral("/* 伝達関数 */\r\nPROBE 1;\r\n");
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
         const QString path = dir_.filePath("utf8.txt");
-        QVERIFY(writeBytes(path, text.toUtf8()));
+        QVERIFY(writeBytes(path, bytes));
         QCOMPARE(frame_->document()->OpenDocumentFile(path), OpenOutcome::Opened);
         QCOMPARE(editor()->Text(), text);
     }
