@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "analysis/filt_inverse.h"
-
 namespace {
 
 // Below these the logarithm is not taken and the axis goes to a fixed floor.
@@ -42,10 +40,6 @@ void scaleGainAxis(BodeDisplaySettings& bode, double gmin, double gmax)
 
 void scaleTimeAxis(FiltDisplaySettings& filt, double timeStart, double timeEnd)
 {
-    // An end the engine could not use was replaced by its minimum time; the
-    // axis encloses the times actually computed instead of a logarithm of zero.
-    if (timeEnd <= 0)
-        timeEnd = kFiltMinimumTime;
     filt.timeAxisMin = std::pow(0.5, std::ceil(logIn(0.5, timeStart)));
     filt.timeAxisMax = std::pow(0.5, std::floor(logIn(0.5, timeEnd)));
 }

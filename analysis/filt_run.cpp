@@ -1,6 +1,7 @@
 #include "analysis/analysis_runs.h"
 #include "analysis/axis_scaling.h"
 #include "analysis/filt_inverse.h"
+#include "analysis/filt_parameter_check.h"
 #include "analysis/run_bounds.h"
 #include "analysis/run_messages.h"
 #include "analysis/run_steps.h"
@@ -75,6 +76,9 @@ RunOutcome RunFiltAnalysis(ViewData& view, AnalysisHooks& hooks, int useProgram)
     if (useProgram && !takeProgramTimeSetup(view.settings))
         return missingSetup(hooks, kNoTimeSetupMessage);
     boundTimeSetup(view.settings);
+    const std::string problem = filtParameterProblem(view.settings);
+    if (!problem.empty())
+        return failRun(view, hooks, problem);
 
     hooks.BeginWaitCursor();
     takeTimePoints(view, runFilt(view.settings, probe));

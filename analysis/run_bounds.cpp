@@ -1,5 +1,6 @@
 #include "analysis/run_bounds.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -16,24 +17,33 @@ constexpr double kTimeMaxEnd = 1e9;
 constexpr int kTimeMaxCount = 2048;
 
 struct RangeLimits {
-    double widening;  // added to an end equal to the start
-    double minStart;
-    double maxEnd;
+    double widening;  // the room given to a range whose ends are equal
+    double minimum;
+    double maximum;
     int maxCount;
 };
 
+double bounded(double value, const RangeLimits& limits)
+{
+    if (!(value >= limits.minimum))
+        return limits.minimum;
+    return std::min(value, limits.maximum);
+}
+
 void boundRange(double& start, double& end, int& count, const RangeLimits& limits)
 {
+    start = bounded(start, limits);
+    end = bounded(end, limits);
     if (start > end)
         std::swap(start, end);
-    else if (start == end)
+    if (start == end) {
         end = start + limits.widening;
-    if (start < limits.minStart)
-        start = limits.minStart;
-    if (end > limits.maxEnd)
-        end = limits.maxEnd;
-    if (count > limits.maxCount)
-        count = limits.maxCount;
+        if (end > limits.maximum) {
+            end = limits.maximum;
+            start = limits.maximum - limits.widening;
+        }
+    }
+    count = std::min(count, limits.maxCount);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/run_messages.h"
@@ -88,36 +89,56 @@ TEST_F(BodeRun, GainAxisOfFlatResponses)
     }
 }
 
-TEST_F(BodeRun, SetupIsRepairedAndBoundedThenWrittenBack)
+// Ranges typed into the pane or written in the program, however hostile, are
+// bounded first and repaired second: a finite, strictly increasing range,
+// written back, and a second run with the written-back settings sweeps the
+// very same points.
+TEST_F(BodeRun, HostileRangesAreBoundedThenRepaired)
 {
+    const double inf = HUGE_VAL;
+    const double nan = std::nan("");
     struct Case {
+        const char* name;
+        const char* program;  // a setup statement, taken in place of the settings
         double start, end;
         int count, arithmetic;
         double boundStart, boundEnd;
-        int boundCount, points;
+        int boundCount;
     };
     const Case cases[] = {
-        {0.1, 20, 5000, 1, 0.1, 20, 2047, 2047},
-        {0.001, 10, 80, 0, 0.01, 10, 80, 80},
-        {-4, 10, 0, 1, 0, 10, 0, 2},
-        {30, 2, 80, 1, 2, 30, 80, 80},
-        {5, 5, 80, 1, 5, 105, 80, 80},
-        {1, 1e30, 10, 0, 1, 1e18, 10, 10},
+        {"more points than the arrays", "", 0.1, 20, 5000, 1, 0.1, 20, 2047},
+        {"geometric start below 0.01", "", 0.001, 10, 80, 0, 0.01, 10, 80},
+        {"negative start", "", -4, 10, 0, 1, 0, 10, 0},
+        {"backwards", "", 30, 2, 80, 1, 2, 30, 80},
+        {"equal ends", "", 5, 5, 80, 1, 5, 105, 80},
+        {"end past the limit", "", 1, 1e30, 10, 0, 1, 1e18, 10},
+        {"geometric range below its minimum", "", 0.001, 0.005, 80, 0, 0.01, 0.01 + 100, 80},
+        {"whole range past the limit", "", 1e19, 2e19, 80, 0, 1e18 - 100, 1e18, 80},
+        {"arithmetic, both ends negative", "", -10, -20, 80, 1, 0, 100, 80},
+        {"geometric, both ends negative", "", -10, -5, 80, 0, 0.01, 0.01 + 100, 80},
+        {"not a number", "", nan, nan, 80, 1, 0, 100, 80},
+        {"infinite", "", -inf, inf, 80, 0, 0.01, 1e18, 80},
+        {"infinite from the program", "FREQ 1e999, 1e999, 1e999, GEO;", 0, 0, 0, 0, 1e18 - 100, 1e18, 2047},
+        {"overflow and underflow from the program", "OMEGA 1e999, 1e-999, 10, ARITH;", 0, 0, 0, 0, 0, 1e18, 10},
     };
     for (const Case& c : cases) {
         view = ViewData{};
-        view.settings.sweepStart = c.start;
-        view.settings.sweepEnd = c.end;
-        view.settings.sweepCount = c.count;
-        view.settings.sweepArithmetic = c.arithmetic;
-        ASSERT_EQ(bode("H(s) = 1/(s+1); PROBE H(s);"), RUN_CLEAN) << c.start;
-        EXPECT_EQ(view.pointCount, c.points) << c.start;
-        EXPECT_EQ(view.settings.sweepStart, c.boundStart) << c.start;
-        EXPECT_EQ(view.settings.sweepEnd, c.boundEnd) << c.start;
-        EXPECT_EQ(view.settings.sweepCount, c.boundCount) << c.start;
-        EXPECT_EQ(hooks->bodeAnalysis.start, c.boundStart) << c.start;
-        EXPECT_EQ(hooks->bodeAnalysis.end, c.boundEnd) << c.start;
-        EXPECT_EQ(hooks->bodeAnalysis.count, c.boundCount) << c.start;
+        AnalysisSettings& s = view.settings;
+        s.sweepStart = c.start;
+        s.sweepEnd = c.end;
+        s.sweepCount = c.count;
+        s.sweepArithmetic = c.arithmetic;
+        const std::string program = std::string("H(s) = 1/(s+1); PROBE H(s); ") + c.program;
+        const SweepRange bound{c.boundStart, c.boundEnd, c.boundCount};
+        ASSERT_EQ(bode(program, *c.program != '\0'), RUN_CLEAN) << c.name;
+        EXPECT_EQ(sweepRange(s), bound) << c.name;
+        EXPECT_EQ(pushedRange(hooks->bodeAnalysis), bound) << c.name;
+        EXPECT_EQ(view.pointCount, std::max(c.boundCount, 2)) << c.name;
+        const auto first = view.frequencyPoints;
+        expectFiniteAxis(first, view.pointCount, &FrequencyPoint::omega, c.name);
+        ASSERT_EQ(bode(program, 0), RUN_CLEAN) << c.name;
+        EXPECT_EQ(sweepRange(s), bound) << c.name;
+        EXPECT_TRUE(samePoints(first, view.frequencyPoints, view.pointCount)) << c.name;
     }
 }
 

@@ -59,38 +59,91 @@ TEST_F(FiltRun, EqualLevelsStayEqual)
     EXPECT_EQ(view.filt.levelMax, 0);
 }
 
-TEST_F(FiltRun, SetupIsRepairedAndBoundedThenWrittenBack)
+// Time ranges are bounded first and repaired second, like sweeps: finite,
+// strictly increasing, written back, and the same points on a second run.
+TEST_F(FiltRun, HostileRangesAreBoundedThenRepaired)
 {
+    const double nan = std::nan("");
     struct Case {
+        const char* name;
+        const char* program;  // TIME and FILT statements, taken in place of the settings
         double start, end;
         int count;
         double boundStart, boundEnd;
-        int boundCount, points;
+        int boundCount;
         double axisMin, axisMax;
     };
     const Case cases[] = {
-        {0.1, 4.0, 5000, 0.1, 4.0, 2048, 2048, 0.0625, 4},
-        {4.0, 0.5, 10, 0.5, 4.0, 10, 10, 0.5, 4},
-        {3, 3, 10, 3, 13, 10, 10, 2, 16},
-        {-1, 2, 10, 1e-15, 2, 10, 10, std::pow(0.5, 50), 2},
-        // An end the engine cannot use: the axis encloses the engine's minimum time.
-        {-5, -1, 10, 1e-15, -1, 10, 10, std::pow(0.5, 50), std::pow(0.5, 19)},
-        {1, 1e12, 2, 1, 1e9, 2, 2, 1, std::pow(2.0, 30)},
+        {"more points than the arrays", "", 0.1, 4.0, 5000, 0.1, 4.0, 2048, 0.0625, 4},
+        {"backwards", "", 4.0, 0.5, 10, 0.5, 4.0, 10, 0.5, 4},
+        {"equal ends", "", 3, 3, 10, 3, 13, 10, 2, 16},
+        {"negative start", "", -1, 2, 10, 1e-15, 2, 10, std::pow(0.5, 50), 2},
+        {"both ends negative", "", -5, -1, 10, 1e-15, 1e-15 + 10, 10, std::pow(0.5, 50), 16},
+        {"end past the limit", "", 1, 1e12, 2, 1, 1e9, 2, 1, std::pow(2.0, 30)},
+        {"whole range past the limit", "", 2e9, 3e9, 4, 1e9 - 10, 1e9, 4, std::pow(2.0, 29), std::pow(2.0, 30)},
+        {"not a number", "", nan, 4, 10, 1e-15, 4, 10, std::pow(0.5, 50), 4},
+        {"infinite from the program", "TIME 1e999, 1e999, 1e999; FILT 4, 0, 4, 0;", 0, 0, 0, 1e9 - 10, 1e9, 2048,
+         std::pow(2.0, 29), std::pow(2.0, 30)},
     };
     for (const Case& c : cases) {
         view = ViewData{};
-        view.settings.timeStart = c.start;
-        view.settings.timeEnd = c.end;
-        view.settings.timeCount = c.count;
-        ASSERT_EQ(filt("F(s) = 1/(s+1); PROBE F(s);"), RUN_CLEAN) << c.start;
-        EXPECT_EQ(view.pointCount, c.points) << c.start;
-        EXPECT_EQ(hooks->filtAnalysis.start, c.boundStart) << c.start;
-        EXPECT_EQ(hooks->filtAnalysis.end, c.boundEnd) << c.start;
-        EXPECT_EQ(hooks->filtAnalysis.count, c.boundCount) << c.start;
-        EXPECT_EQ(view.settings.timeEnd, c.boundEnd) << c.start;
-        EXPECT_EQ(view.filt.timeAxisMin, c.axisMin) << c.start;
-        EXPECT_EQ(view.filt.timeAxisMax, c.axisMax) << c.start;
+        AnalysisSettings& s = view.settings;
+        s.timeStart = c.start;
+        s.timeEnd = c.end;
+        s.timeCount = c.count;
+        const std::string program = std::string("F(s) = 1/(s+1); PROBE F(s); ") + c.program;
+        const SweepRange bound{c.boundStart, c.boundEnd, c.boundCount};
+        ASSERT_EQ(filt(program, *c.program != '\0'), RUN_CLEAN) << c.name;
+        EXPECT_EQ(timeRange(s), bound) << c.name;
+        EXPECT_EQ(pushedRange(hooks->filtAnalysis), bound) << c.name;
+        EXPECT_EQ(view.filt.timeAxisMin, c.axisMin) << c.name;
+        EXPECT_EQ(view.filt.timeAxisMax, c.axisMax) << c.name;
+        EXPECT_EQ(view.pointCount, c.boundCount) << c.name;
+        const auto first = view.timePoints;
+        expectFiniteAxis(first, view.pointCount, &TimePoint::t, c.name);
+        ASSERT_EQ(filt(program, 0), RUN_CLEAN) << c.name;
+        EXPECT_EQ(timeRange(s), bound) << c.name;
+        EXPECT_TRUE(samePoints(first, view.timePoints, view.pointCount)) << c.name;
     }
+}
+
+// A and B for which e^(A+B*t)/t is no normal number somewhere in the time
+// range would give infinite, zero or not-a-number levels: the run says so.
+TEST_F(FiltRun, UnusableFiltParametersAreRefused)
+{
+    struct Case {
+        const char* name;
+        double a, b;
+        bool usable;
+    };
+    const Case cases[] = {
+        {"the usual", 4, 0, true},
+        {"large A still in range", 700, 0, true},
+        {"A typed as 1e40 (the pane's largest single)", 3.4028234663852886e38, 0, false},
+        {"A overflowing at the start", 706, 0, false},
+        {"B overflowing at the end", 4, 200, false},
+        {"A underflowing", -800, 0, false},
+        {"B underflowing at the end", 4, -200, false},
+        {"A and B underflowing inside the range only", -709.5, 1, false},
+        {"A not a number", std::nan(""), 0, false},
+    };
+    for (const Case& c : cases) {
+        view = ViewData{};
+        view.settings.filtA = c.a;
+        view.settings.filtB = c.b;
+        const RunOutcome outcome = filt("F(s) = 1/(s+1); PROBE F(s);");
+        if (c.usable) {
+            EXPECT_EQ(outcome, RUN_CLEAN) << c.name;
+            continue;
+        }
+        EXPECT_EQ(outcome, RUN_FAILED) << c.name;
+        EXPECT_EQ(hooks->compileOutput.rfind("error: FILT A = ", 0), 0u) << c.name << ": " << hooks->compileOutput;
+        expectFailureEnding(view, *hooks, 4);
+    }
+    filt("F(s) = 1/(s+1); PROBE F(s); TIME 0.1, 4, 40; FILT 1e999, 0, 4, 0.2;", 1);
+    EXPECT_EQ(hooks->compileOutput,
+              "error: FILT A = INF, B = 0 cannot be used from t = 0.1 to 4: e^(A+B*t)/t is out of the range of "
+              "numbers \r\n");
 }
 
 TEST_F(FiltRun, FailureEndings)
