@@ -8,6 +8,10 @@ namespace {
 
 constexpr const char* kLineEnd = " \r\n";
 constexpr const char* kNoData = "f(s)=? or No-Data.\r\n";
+// A line of three or two "%E" numbers (14 characters at most, NANs included),
+// separators and line end.
+constexpr size_t kBodeLineRoom = 3 * 14 + 2 * 2 + 3;
+constexpr size_t kFiltLineRoom = 2 * 14 + 2 + 3;
 
 std::string bodeCsv(const ViewData& view)
 {
@@ -17,11 +21,14 @@ std::string bodeCsv(const ViewData& view)
     text += linear ? ", gain[linear]" : ", gain[dB]";
     text += radian ? ", phase[rad]" : ", phase[deg]";
     text += kLineEnd;
+    text.reserve(text.size() + validPointCount(view) * kBodeLineRoom);
     for (int i = 0; i < validPointCount(view); ++i) {
         const FrequencyPoint& point = view.frequencyPoints[i];
-        text += formatDouble("%E", shownFrequency(point, radian));
-        text += ", " + formatDouble("%E", shownGain(point, linear));
-        text += ", " + formatDouble("%E", shownPhase(point, radian));
+        appendDouble(text, "%E", shownFrequency(point, radian));
+        text += ", ";
+        appendDouble(text, "%E", shownGain(point, linear));
+        text += ", ";
+        appendDouble(text, "%E", shownPhase(point, radian));
         text += kLineEnd;
     }
     return text;
@@ -31,9 +38,12 @@ std::string filtCsv(const ViewData& view)
 {
     std::string text = "time[sec], amplitude[linear]";
     text += kLineEnd;
+    text.reserve(text.size() + validPointCount(view) * kFiltLineRoom);
     for (int i = 0; i < validPointCount(view); ++i) {
         const TimePoint& point = view.timePoints[i];
-        text += formatDouble("%E", point.t) + ", " + formatDouble("%E", point.level);
+        appendDouble(text, "%E", point.t);
+        text += ", ";
+        appendDouble(text, "%E", point.level);
         text += kLineEnd;
     }
     return text;

@@ -5,4 +5,6 @@
 #include <string>
 
 std::string formatDouble(const char* format, double value);
+// formatDouble's text appended to text, without a string of its own.
+void appendDouble(std::string& text, const char* format, double value);
 std::string formatInt(const char* format, long value);
