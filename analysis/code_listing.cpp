@@ -78,5 +78,6 @@ Listing codeListing()
 
 void FillCodeListing(AnalysisHooks& hooks)
 {
-    hooks.ShowCodeListing(codeListing());
+    if (hooks.ShowsListings())
+        hooks.ShowCodeListing(codeListing());
 }

@@ -18,6 +18,7 @@ public:
     void ClearResultListing() override {}
     void ShowCodeListing(const Listing&) override {}
     void ShowResultListing(const Listing&) override {}
+    bool ShowsListings() const override { return false; }
     void SetBodeAnalysisValues(double, double, int, int, int) override {}
     void SetBodeGraphValues(int, int, double, double, int, int, double, double, double, double, int) override {}
     void SetFiltAnalysisValues(double, double, int, double, double, double, double) override {}

@@ -53,7 +53,8 @@ Listing resultListing(const ViewData& view)
 
 void FillResultListing(const ViewData& view, AnalysisHooks& hooks)
 {
-    hooks.ShowResultListing(resultListing(view));
+    if (hooks.ShowsListings())
+        hooks.ShowResultListing(resultListing(view));
 }
 
 void RefreshListings(ViewData& view, AnalysisHooks& hooks)

@@ -18,6 +18,8 @@ public:
     // Each replaces the list's columns and rows with the listing's.
     virtual void ShowCodeListing(const Listing& listing) = 0;
     virtual void ShowResultListing(const Listing& listing) = 0;
+    // false: nothing shows the listings, so the runs do not build them.
+    virtual bool ShowsListings() const { return true; }
 
     // Settings panes, in the argument orders the panes expect.
     virtual void SetBodeAnalysisValues(double start, double end, int count, int inOmega, int arithmetic) = 0;
