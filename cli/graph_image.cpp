@@ -1,9 +1,13 @@
+// The image part of brenno-cli: draws the graph with the desktop application's
+// graph code.
 #include "cli/graph_image.h"
 
 #include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <string>
+#include <type_traits>
 
 #include "view/image_export.h"
 
@@ -33,7 +37,8 @@ void ensureGuiApplication()
 
 }  // namespace
 
-bool writeGraphImage(const std::string& path, const ViewData& view, std::string& error)
+// The image part's entry point, looked up by name when brenno-cli loads it.
+extern "C" bool brennoWriteGraphImage(const std::string& path, const ViewData& view, std::string& error)
 {
     ensureGuiApplication();
     QString reason;
@@ -43,3 +48,6 @@ bool writeGraphImage(const std::string& path, const ViewData& view, std::string&
     error = path + ": " + saveImageFailedText(status).replace('\n', ' ').toStdString() + ": " + reason.toStdString();
     return false;
 }
+
+static_assert(std::is_same_v<decltype(&brennoWriteGraphImage), ImagePartEntry>,
+              "the entry point has the type brenno-cli calls it by");

@@ -39,7 +39,9 @@ std::string writeFile(const std::string& name, const std::string& bytes)
 }
 
 // fileSizeLimit: files the command writes cannot grow past that many KiB, as on a full disk.
-CliResult runCli(const std::string& args, const std::string& input = "", int fileSizeLimit = 0)
+// environment: assignments put before the command, as a shell takes them.
+CliResult runCli(const std::string& args, const std::string& input = "", int fileSizeLimit = 0,
+                 const std::string& environment = "")
 {
     const std::string in = writeFile("stdin", input);
     const std::string out = tempPath("stdout");
@@ -47,7 +49,7 @@ CliResult runCli(const std::string& args, const std::string& input = "", int fil
     std::string cli = std::string(BRENNO_CLI) + " " + args;
     if (fileSizeLimit > 0)
         cli = "bash -c 'ulimit -f " + std::to_string(fileSizeLimit) + "; trap \"\" XFSZ; exec " + cli + "'";
-    const std::string command = cli + " <" + in + " >" + out + " 2>" + err;
+    const std::string command = environment + " " + cli + " <" + in + " >" + out + " 2>" + err;
     const int raw = std::system(command.c_str());
     return CliResult{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
 }
@@ -192,4 +194,15 @@ TEST(Cli, FullDiskKeepsTheOldCsv)
     EXPECT_EQ(readFile(csv), "rows of the last export\r\n");
     std::remove(csv.c_str());
     EXPECT_EQ(rmdir(folder.c_str()), 0) << "a temporary file was left behind";
+}
+
+TEST(Cli, TextOutputLoadsNoQtLibrary)
+{
+    const std::string commands[] = {"bode -", "filt --code --points -", "bode --csv " + tempPath("qt.csv") + " -"};
+    for (const std::string& command : commands) {
+        const CliResult r = runCli(command, kSampleProgram, 0, "LD_DEBUG=libs");
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.err.find("libstdc++"), std::string::npos) << "the loader reports the libraries it loads";
+        EXPECT_EQ(r.err.find("libQt"), std::string::npos) << command;
+    }
 }

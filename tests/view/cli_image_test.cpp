@@ -47,6 +47,7 @@ private slots:
     void rejectsBadSizesAndPaths();
     void fullDiskKeepsTheOldImage_data();
     void fullDiskKeepsTheOldImage();
+    void drawsFromAnInstallation();
 
 private:
     QTemporaryDir dir_;
@@ -141,6 +142,22 @@ void CliImageTest::fullDiskKeepsTheOldImage()
     QVERIFY2(run.err.contains(QString(path + ": Save image failed: 80004005: File too large").toUtf8()), run.err);
     QCOMPARE(bytesOf(path), old);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+}
+
+// An installed brenno-cli finds the image part in the installation's library folder.
+void CliImageTest::drawsFromAnInstallation()
+{
+    const QString prefix = dir_.filePath("prefix");
+    QProcess install;
+    install.start(CMAKE_COMMAND, {"--install", BUILD_DIR, "--prefix", prefix});
+    QVERIFY(install.waitForFinished(120000));
+    QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
+    const QString path = dir_.filePath("installed.png");
+    QProcess process;
+    process.start(prefix + "/bin/brenno-cli", {"bode", "--image", path, program_});
+    QVERIFY(process.waitForFinished(60000));
+    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    QCOMPARE(QImage(path).size(), QSize(400, 300));
 }
 
 QTEST_MAIN(CliImageTest)
