@@ -90,7 +90,7 @@ RunOutcome RunBodeAnalysis(ViewData& view, AnalysisHooks& hooks, int useProgram)
     if (probe == kNoProbe)
         return failRun(view, hooks, kBodeNoProbeMessage);
     if (useProgram && !takeProgramSweep(view.settings))
-        return missingSetup(hooks, kNoFreqSetupMessage);
+        return missingSetup(view, hooks, kNoFreqSetupMessage);
     boundSweepSetup(view.settings);
 
     hooks.BeginWaitCursor();

@@ -74,7 +74,7 @@ RunOutcome RunFiltAnalysis(ViewData& view, AnalysisHooks& hooks, int useProgram)
     if (workAreas.codeCount == 0 || probe == kNoProbe)
         return failRun(view, hooks, kFiltNoProbeMessage);
     if (useProgram && !takeProgramTimeSetup(view.settings))
-        return missingSetup(hooks, kNoTimeSetupMessage);
+        return missingSetup(view, hooks, kNoTimeSetupMessage);
     boundTimeSetup(view.settings);
     const std::string problem = filtParameterProblem(view.settings);
     if (!problem.empty())

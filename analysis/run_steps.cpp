@@ -1,5 +1,7 @@
 #include "analysis/run_steps.h"
 
+#include <cstring>
+
 #include "analysis/listings.h"
 #include "analysis/run_messages.h"
 #include "lang/encoding.h"
@@ -23,6 +25,20 @@ bool obtainWorkAreas(ViewData& view, AnalysisHooks& hooks)
     return true;
 }
 
+// The run's message in the compile output, with a note when the program was
+// too long to be compiled whole.
+void showOutcome(const ViewData& view, AnalysisHooks& hooks, const std::string& message)
+{
+    if (!view.sourceCut) {
+        hooks.SetCompileOutput(message);
+        return;
+    }
+    const std::string compiled = std::to_string(std::strlen(workAreas.source));
+    const std::string separator = message.empty() || message.back() == '\n' ? "" : "\r\n";
+    hooks.SetCompileOutput(message + separator + "note: only the first " + compiled +
+                           " bytes of the program were compiled \r\n");
+}
+
 }  // namespace
 
 bool beginRun(ViewData& view, AnalysisHooks& hooks, int graphMode)
@@ -36,7 +52,7 @@ bool beginRun(ViewData& view, AnalysisHooks& hooks, int graphMode)
     hooks.ResetCodeListing();
     hooks.ClearResultListing();
     view.sourceText = hooks.EditorText();
-    loadSourceText(view.sourceText);
+    view.sourceCut = loadSourceText(view.sourceText) ? 0 : 1;
     return true;
 }
 
@@ -51,7 +67,7 @@ bool compileSource(ViewData& view, AnalysisHooks& hooks)
 
 RunOutcome failRun(ViewData& view, AnalysisHooks& hooks, const std::string& message)
 {
-    hooks.SetCompileOutput(message);
+    showOutcome(view, hooks, message);
     view.pointCount = 0;
     FillResultListing(view, hooks);
     workAreas.codeCount = 0;
@@ -60,23 +76,23 @@ RunOutcome failRun(ViewData& view, AnalysisHooks& hooks, const std::string& mess
     return RUN_FAILED;
 }
 
-RunOutcome missingSetup(AnalysisHooks& hooks, const char* message)
+RunOutcome missingSetup(const ViewData& view, AnalysisHooks& hooks, const char* message)
 {
-    hooks.SetCompileOutput(message);
+    showOutcome(view, hooks, message);
     hooks.RepaintView();
     return RUN_FAILED;
 }
 
 RunOutcome dividedByZero(ViewData& view, AnalysisHooks& hooks)
 {
-    hooks.SetCompileOutput(kDividedByZeroMessage);
+    showOutcome(view, hooks, kDividedByZeroMessage);
     RefreshListings(view, hooks);
     return RUN_DIVIDED_BY_ZERO;
 }
 
 void showCleanRun(ViewData& view, AnalysisHooks& hooks, const char* message)
 {
-    hooks.SetCompileOutput(message);
+    showOutcome(view, hooks, message);
     FillCodeListing(hooks);
     FillResultListing(view, hooks);
 }

@@ -16,7 +16,7 @@ bool compileSource(ViewData& view, AnalysisHooks& hooks);
 RunOutcome failRun(ViewData& view, AnalysisHooks& hooks, const std::string& message);
 
 // The program was asked for a setup it does not hold: message, repaint, nothing more.
-RunOutcome missingSetup(AnalysisHooks& hooks, const char* message);
+RunOutcome missingSetup(const ViewData& view, AnalysisHooks& hooks, const char* message);
 
 // The points stay and are drawn; the code is dropped and the pane not updated.
 RunOutcome dividedByZero(ViewData& view, AnalysisHooks& hooks);

@@ -38,6 +38,7 @@ struct ViewData {
     std::array<FrequencyPoint, kResultCapacity> frequencyPoints{};
     std::array<TimePoint, kResultCapacity> timePoints{};
     std::string sourceText;  // UTF-8, line ends as the editor holds them
+    int sourceCut = 0;       // 1: sourceText was longer than a run compiles; its start was compiled
     int workAreasReady = 0;
 
     AnalysisSettings settings;

@@ -1,50 +1,21 @@
 #include "cli/program_input.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <unistd.h>
 
-#include "lang/source_encoding.h"
-
-namespace {
-
-constexpr size_t kProgramFileLimit = 4 * 1024 * 1024;
-
-bool readAll(std::FILE* file, const std::string& name, std::string& bytes, std::string& error)
-{
-    char chunk[65536];
-    size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        bytes.append(chunk, got);
-        if (bytes.size() > kProgramFileLimit) {
-            error = name + ": larger than " + std::to_string(kProgramFileLimit) + " bytes, not a program text";
-            return false;
-        }
-    }
-    if (std::ferror(file)) {
-        error = name + ": " + std::strerror(errno);
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
+#include "analysis/program_file_read.h"
+#include "lang/editor_text.h"
 
 bool readProgramText(const std::string& path, std::string& utf8, std::string& error)
 {
     const bool standardInput = path == "-";
-    const std::string name = standardInput ? "standard input" : path;
-    std::FILE* file = standardInput ? stdin : std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        error = name + ": " + std::strerror(errno);
+    std::string bytes;
+    ProgramReadFailure failure;
+    const bool read = standardInput ? readProgramStream(STDIN_FILENO, bytes, failure)
+                                    : readProgramFile(path, bytes, failure);
+    if (!read) {
+        error = (standardInput ? "standard input" : path) + ": " + failure.reason;
         return false;
     }
-    std::string bytes;
-    const bool read = readAll(file, name, bytes, error);
-    if (!standardInput)
-        std::fclose(file);
-    if (!read)
-        return false;
-    utf8 = programFileText(bytes);
+    utf8 = editorTextOf(bytes);
     return true;
 }

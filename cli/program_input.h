@@ -2,9 +2,8 @@
 #pragma once
 #include <string>
 
-// Reads path ("-": standard input) whole and returns its text as UTF-8, in the
-// encoding the editor's open takes it to be in.
-// false with error set when the file cannot be read or is far too large to be
-// a program (the source buffer holds 16381 bytes; a stream without end must not
-// keep the command reading).
+// Reads path ("-": standard input) whole and returns its text as UTF-8,
+// exactly as the editor holds it after opening the file (encoding and line
+// ends), so both compile the same. false with error set when the file cannot
+// be read, is no plain file or is far too large to be a program.
 bool readProgramText(const std::string& path, std::string& utf8, std::string& error);

@@ -4,8 +4,9 @@
 #include <string>
 
 #include "analysis/atomic_file_write.h"
+#include "analysis/program_file_read.h"
 #include "lang/encoding.h"
-#include "lang/source_encoding.h"
+#include "lang/editor_text.h"
 
 namespace {
 
@@ -20,17 +21,15 @@ QString unrepresentableMessage(const Cp932Failure& failure)
 
 bool readSourceFile(const QString& path, QString& text, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Couldn't open source file: ") + file.errorString();
+    std::string bytes;
+    ProgramReadFailure failure;
+    if (!readProgramFile(QFile::encodeName(path).toStdString(), bytes, failure)) {
+        const char* message = failure.step == ProgramReadStep::Open ? "Couldn't open source file: "
+                                                                    : "Couldn't read source file: ";
+        error = QString::fromLatin1(message) + QString::fromStdString(failure.reason);
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("Couldn't read source file: ") + file.errorString();
-        return false;
-    }
-    text = QString::fromStdString(programFileText(bytes.toStdString()));
+    text = QString::fromStdString(editorTextOf(bytes));
     return true;
 }
 

@@ -3,7 +3,9 @@
 #pragma once
 #include <QString>
 
-// On failure, error holds the message for the user and text is untouched.
+// The text as the editor holds it once opened (see editorTextOf). A folder, a
+// pipe, a device or a file over 4 MiB is refused. On failure, error holds the
+// message for the user and text is untouched.
 bool readSourceFile(const QString& path, QString& text, QString& error);
 
 // Written through the one safe write path, so a failed save leaves the old file

@@ -8,30 +8,20 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
 #include "tests/support/file_size_limit.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
 const std::string kOld = "old contents\r\n";
 const std::string kNew(4096, 'n');
 
-class AtomicFileWriteTest : public ::testing::Test {
+class AtomicFileWriteTest : public TemporaryFolderTest {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = ::testing::TempDir() + "atomic_write_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf '" + folder_ + "'").c_str()); }
-
-    std::string path(const std::string& name) const { return folder_ + "/" + name; }
-
     static std::string read(const std::string& file)
     {
         std::ifstream in(file, std::ios::binary);
@@ -61,8 +51,6 @@ protected:
         stat(file.c_str(), &st);
         return st.st_mode & 07777;
     }
-
-    std::string folder_;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 // brenno-cli run as a user runs it: arguments, standard input, exit status, both outputs.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -177,9 +178,22 @@ TEST(Cli, ProgramFiles)
     EXPECT_EQ(cp932.status, 0) << cp932.err;
     EXPECT_EQ(lineCount(cp932.out), 81);
 
-    const CliResult endless = runCli("bode /dev/zero");
-    EXPECT_EQ(endless.status, 1);
-    EXPECT_NE(endless.err.find("not a program text"), std::string::npos) << endless.err;
+    // Refused at once: nothing is read from a device or waited for on a pipe.
+    const std::string pipe = tempPath("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> refused[] = {
+        {"/dev/zero", "/dev/zero: a device, not a program file"},
+        {pipe, pipe + ": a pipe, not a program file"},
+        {::testing::TempDir(), ": Is a directory"},
+    };
+    for (const auto& [path, message] : refused) {
+        const CliResult r = runCli("bode " + path);
+        EXPECT_EQ(r.status, 1) << path;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
+    std::remove(pipe.c_str());
+    EXPECT_NE(runCli("bode -", std::string(5 << 20, ' ')).err.find("standard input: larger than 4194304 bytes"),
+              std::string::npos);
 }
 
 TEST(Cli, FullDiskKeepsTheOldCsv)

@@ -4,6 +4,7 @@
 #include <QMimeData>
 #include <QFile>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "app/brenno_doc.h"
 #include "app/main_frame.h"
@@ -143,22 +144,32 @@ private slots:
 
     void unreadableFileLeavesTheEditorUnchanged_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("missing file") << "missing.txt";
-        QTest::newRow("folder") << "folder";
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing file") << "missing.txt" << "No such file or directory";
+        QTest::newRow("folder") << "folder" << "Is a directory";
+        QTest::newRow("pipe") << "pipe" << "a pipe, not a program file";
+        QTest::newRow("endless device") << "/dev/zero" << "a device, not a program file";
+        QTest::newRow("over 4 MiB") << "large.txt" << "larger than 4194304 bytes, not a program text";
     }
 
+    // Refused at once, without reading a pipe or a device, and without a question.
     void unreadableFileLeavesTheEditorUnchanged()
     {
-        QFETCH(QString, name);
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
         QDir(dir_.path()).mkdir(QStringLiteral("folder"));
+        mkfifo(QFile::encodeName(dir_.filePath("pipe")).constData(), 0600);
+        QFile large(dir_.filePath("large.txt"));
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(4 * 1024 * 1024 + 1));
         const QString before = editor()->Text();
         workAreas.codeCount = 5;
         MessageBoxAnswer answer(QMessageBox::Ok);
-        QCOMPARE(frame_->document()->OpenDocumentFile(dir_.filePath(name)), OpenOutcome::Failed);
+        const QString file = QDir(dir_.path()).filePath(path);
+        QCOMPARE(frame_->document()->OpenDocumentFile(file), OpenOutcome::Failed);
         QVERIFY(answer.shown());
-        QVERIFY2(answer.text().startsWith(QStringLiteral("Couldn't open source file: ")), qPrintable(answer.text()));
-        QVERIFY(answer.informativeText().endsWith(name));
+        QCOMPARE(answer.text(), "Couldn't open source file: " + reason);
+        QCOMPARE(answer.informativeText(), QDir::toNativeSeparators(file));
         QCOMPARE(answer.icon(), QMessageBox::Critical);
         QCOMPARE(editor()->Text(), before);
         QCOMPARE(workAreas.codeCount, 5);

@@ -88,16 +88,18 @@ TEST_F(SourceTextTest, UnrepresentableCharacterInCodeIsReportedOnItsLine)
 
 TEST_F(SourceTextTest, LongTextIsCutAt16381Bytes)
 {
-    loadSourceText(std::string(20000, ' '));
+    EXPECT_FALSE(loadSourceText(std::string(20000, ' ')));
     EXPECT_EQ(std::string(workAreas.source).size(), 16381u);
+    EXPECT_TRUE(loadSourceText(std::string(16381, ' ')));
 }
 
 TEST_F(SourceTextTest, CutFallsBeforeADoubleByteCharacterThatWouldStraddleTheLimit)
 {
-    loadSourceText(std::string(16380, ' ') + kKanji + "x");
+    EXPECT_FALSE(loadSourceText(std::string(16380, ' ') + kKanji + "x"));
     EXPECT_EQ(std::string(workAreas.source), std::string(16380, ' '));
-    loadSourceText(std::string(16379, ' ') + kKanji + "x");
+    EXPECT_FALSE(loadSourceText(std::string(16379, ' ') + kKanji + "x"));
     EXPECT_EQ(std::string(workAreas.source), std::string(16379, ' ') + "\x95\x5C");
+    EXPECT_TRUE(loadSourceText(std::string(16379, ' ') + kKanji));
 }
 
 TEST_F(SourceTextTest, TheCompileSeesTheCutText)

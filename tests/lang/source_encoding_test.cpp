@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "lang/editor_text.h"
 #include "lang/source_encoding.h"
 
 namespace {
@@ -38,6 +39,24 @@ TEST(SourceEncodingTest, SavedFilesReadAsWrittenOthersByTheirBytes)
 {
     for (const ReadCase& c : kCases)
         EXPECT_EQ(programFileText(c.bytes), c.text) << c.name;
+}
+
+TEST(SourceEncodingTest, EditorTextHasTheEditorsLineEndsAndSpaces)
+{
+    const ReadCase cases[] = {
+        {"CR LF kept", "a\r\nb\r\n", "a\r\nb\r\n"},
+        {"LF", "a\nb\n", "a\r\nb\r\n"},
+        {"CR", "a\rb\r", "a\r\nb\r\n"},
+        {"CR before CR LF", "a\r\r\nb", "a\r\n\r\nb"},
+        {"LF CR", "a\n\rb", "a\r\n\r\nb"},
+        {"line and paragraph separators", "a\xE2\x80\xA8" "b\xE2\x80\xA9" "c\n", "a\r\nb\r\nc\r\n"},
+        {"no-break space", "a\xC2\xA0" "b\n", "a b\r\n"},
+        {"byte-order mark and LF", "\xEF\xBB\xBF" "a\n", "a\r\n"},
+        {"two byte-order marks", "\xEF\xBB\xBF\xEF\xBB\xBF" "a\n", "a\r\n"},
+        {"code page 932 with LF", "\x88\xEA\n", "\xE4\xB8\x80\r\n"},
+    };
+    for (const ReadCase& c : cases)
+        EXPECT_EQ(editorTextOf(c.bytes), c.text) << c.name;
 }
 
 }  // namespace
