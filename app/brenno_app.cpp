@@ -1,6 +1,10 @@
 #include "app/brenno_app.h"
 
+#include <cstdio>
+
+#include <QDir>
 #include <QIcon>
+#include <QMessageBox>
 #include <QSessionManager>
 
 #include "app/brenno_doc.h"
@@ -25,7 +29,8 @@ bool CBrennoApp::InitInstance()
 {
     // A second copy leaves without a word and without waking the first one.
     instance_ = std::make_unique<SingleInstance>(SingleInstance::defaultLockPath());
-    if (!instance_->acquire())
+    const SingleInstance::Outcome lock = instance_->acquire();
+    if (lock == SingleInstance::Outcome::HeldByAnotherCopy)
         return false;
 
     mainFrame_ = std::make_unique<CMainFrame>();
@@ -36,7 +41,23 @@ bool CBrennoApp::InitInstance()
         return false;
     connect(this, &QGuiApplication::commitDataRequest, this, &CBrennoApp::commitData);
     mainFrame_->show();
+    if (lock == SingleInstance::Outcome::Unavailable)
+        reportUnavailableLock();
     return true;
+}
+
+// Brenno still starts: a lock that cannot be had must not stop the user's work,
+// but the user learns that a second copy will not be refused.
+void CBrennoApp::reportUnavailableLock()
+{
+    const QString text = QStringLiteral("Couldn't create the lock file that keeps Brenno to one copy: ") +
+                         instance_->failureReason();
+    const QString details = QDir::toNativeSeparators(instance_->lockPath()) +
+                            QStringLiteral("\nBrenno runs all the same; another copy started now is not refused.");
+    std::fprintf(stderr, "brenno: %s\n%s\n", qPrintable(text), qPrintable(details));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Brenno"), text, QMessageBox::Ok, mainFrame_.get());
+    box.setInformativeText(details);
+    box.exec();
 }
 
 // Logging out: unsaved edits are asked about like on closing the window, and

@@ -21,6 +21,7 @@ public:
 
 private:
     void commitData(QSessionManager& manager);
+    void reportUnavailableLock();
 
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<CMainFrame> mainFrame_;

@@ -38,8 +38,11 @@ QList<QPixmap> loadUserImages(const QString& path)
     bitmap = withTransparentBackground(bitmap);
     QList<QPixmap> images;
     for (int y = 0; y + kUserImageSize <= bitmap.height(); y += kUserImageSize) {
-        for (int x = 0; x + kUserImageSize <= bitmap.width(); x += kUserImageSize)
+        for (int x = 0; x + kUserImageSize <= bitmap.width(); x += kUserImageSize) {
+            if (images.size() == kMaxUserImages)
+                return images;
             images.append(QPixmap::fromImage(bitmap.copy(x, y, kUserImageSize, kUserImageSize)));
+        }
     }
     return images;
 }

@@ -16,8 +16,23 @@
 namespace {
 
 const char kToolbarsGroup[] = "Toolbars";
+// The settings store may be damaged or hostile: no list read from it is taken
+// longer than a real one can be, so a huge stored size cannot stall start-up.
+constexpr int kMaxStoredToolbarCommands = 256;
+constexpr int kMaxStoredCommandImages = 256;
 const char kDefaultIconProperty[] = "brennoDefaultIcon";
 const char kRemovedProperty[] = "brennoRemovedToolbar";
+
+// A stored array's entries, never more than limit whatever size it claims.
+int storedArraySize(QSettings& store, const char* name, int limit)
+{
+    return std::clamp(store.beginReadArray(name), 0, limit);
+}
+
+QStringList storedCommandKeys(const QSettings& store)
+{
+    return store.value("Commands").toStringList().mid(0, kMaxStoredToolbarCommands);
+}
 
 QString userToolbarObjectName(int slot)
 {
@@ -196,7 +211,7 @@ void UserToolbars::restore(QSettings& store)
 
 void UserToolbars::restoreUserToolbars(QSettings& store, const QList<MenuCommand>& catalog)
 {
-    const int count = store.beginReadArray("User");
+    const int count = storedArraySize(store, "User", kMaxUserToolbars);
     for (int i = 0; i < count; ++i) {
         store.setArrayIndex(i);
         const int slot = store.value("Id").toInt() - kFirstUserToolbarId;
@@ -206,7 +221,7 @@ void UserToolbars::restoreUserToolbars(QSettings& store, const QList<MenuCommand
         if (window_->findChild<QToolBar*>(userToolbarObjectName(slot), Qt::FindDirectChildrenOnly))
             continue;
         QToolBar* toolbar = createAt(slot, name);
-        setToolbarCommands(toolbar, commandsFromKeys(store.value("Commands").toStringList(), catalog));
+        setToolbarCommands(toolbar, commandsFromKeys(storedCommandKeys(store), catalog));
         toolbar->setHidden(!store.value("Visible", true).toBool());
     }
     store.endArray();
@@ -214,20 +229,20 @@ void UserToolbars::restoreUserToolbars(QSettings& store, const QList<MenuCommand
 
 void UserToolbars::restoreBuiltInCommands(QSettings& store, const QList<MenuCommand>& catalog)
 {
-    const int count = store.beginReadArray("BuiltIn");
+    const int count = storedArraySize(store, "BuiltIn", static_cast<int>(toolbars().size()));
     for (int i = 0; i < count; ++i) {
         store.setArrayIndex(i);
         const QString name = store.value("Toolbar").toString();
         QToolBar* toolbar = name.isEmpty() ? nullptr : window_->findChild<QToolBar*>(name, Qt::FindDirectChildrenOnly);
         if (toolbar && !isUserToolbar(toolbar))
-            setToolbarCommands(toolbar, commandsFromKeys(store.value("Commands").toStringList(), catalog));
+            setToolbarCommands(toolbar, commandsFromKeys(storedCommandKeys(store), catalog));
     }
     store.endArray();
 }
 
 void UserToolbars::restoreCommandImages(QSettings& store, const QList<MenuCommand>& catalog)
 {
-    const int count = store.beginReadArray("Images");
+    const int count = storedArraySize(store, "Images", kMaxStoredCommandImages);
     for (int i = 0; i < count; ++i) {
         store.setArrayIndex(i);
         const QString key = store.value("Command").toString();

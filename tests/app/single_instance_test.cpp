@@ -1,4 +1,6 @@
-// One copy per user: a second start ends silently, a crashed copy's lock does not block.
+// One copy per user: a second start ends silently, a crashed copy's lock does
+// not block, and a lock that cannot be had does not stop the program.
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,6 +10,20 @@
 
 #include "app/single_instance.h"
 
+namespace {
+
+// A user of their own: runtime folder (where the lock lives) and settings.
+QProcessEnvironment environmentFor(const QTemporaryDir& home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", home.path());
+    environment.insert("XDG_CONFIG_HOME", home.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    return environment;
+}
+
+}  // namespace
+
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 
@@ -15,10 +31,7 @@ private slots:
     void secondCopyOfTheProgramEndsSilently()
     {
         QTemporaryDir home;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_RUNTIME_DIR", home.path());
-        environment.insert("XDG_CONFIG_HOME", home.path());
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        const QProcessEnvironment environment = environmentFor(home);
 
         QProcess first;
         first.setProcessEnvironment(environment);
@@ -45,20 +58,48 @@ private slots:
         const pid_t holder = fork();
         if (holder == 0) {
             SingleInstance instance(path);
-            if (instance.acquire())
+            if (instance.acquire() == SingleInstance::Outcome::Acquired)
                 pause();
             _exit(1);
         }
         QTRY_VERIFY(QFile::exists(path));
 
         SingleInstance blocked(path);
-        QVERIFY(!blocked.acquire());
+        QCOMPARE(blocked.acquire(), SingleInstance::Outcome::HeldByAnotherCopy);
 
         kill(holder, SIGKILL);
         waitpid(holder, nullptr, 0);
         QVERIFY(QFile::exists(path));
         SingleInstance next(path);
-        QVERIFY(next.acquire());
+        QCOMPARE(next.acquire(), SingleInstance::Outcome::Acquired);
+    }
+
+    // Nothing that merely stands in the lock's way passes for a running copy.
+    void lockThatCannotBeHadIsNoRunningCopy()
+    {
+        QTemporaryDir directory;
+        QVERIFY(QDir(directory.path()).mkdir("taken.lock"));
+        for (const QString& path : {directory.filePath("taken.lock"), directory.filePath("missing/instance.lock")}) {
+            SingleInstance instance(path);
+            QCOMPARE(instance.acquire(), SingleInstance::Outcome::Unavailable);
+            QVERIFY(!instance.failureReason().isEmpty());
+        }
+    }
+
+    void programStartsAndSaysSoWhenTheLockCannotBeHad()
+    {
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkdir("UniqueName_Brenno2014.lock"));
+        QProcess program;
+        program.setProcessEnvironment(environmentFor(home));
+        program.start(QStringLiteral(BRENNO_EXE));
+        QVERIFY(program.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += program.readAllStandardError()).contains("Couldn't create the lock file"),
+                                 20000);
+        QVERIFY(!program.waitForFinished(1000));
+        program.kill();
+        program.waitForFinished();
     }
 };
 

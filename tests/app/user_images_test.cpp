@@ -9,12 +9,12 @@ class UserImagesTest : public QObject {
     Q_OBJECT
 
 private:
-    QString bitmap(const QString& name, int width, int height, QColor fill = Qt::red)
+    QString bitmap(const QString& name, int width, int height, const char* format = "BMP")
     {
         QImage image(width, height, QImage::Format_RGB888);
-        image.fill(fill);
+        image.fill(Qt::red);
         const QString path = directory_.filePath(name);
-        image.save(path, "BMP");
+        image.save(path, format);
         return path;
     }
 
@@ -30,6 +30,7 @@ private slots:
         QTest::newRow("partial tiles dropped") << bitmap("partial.bmp", 40, 20) << 2;
         QTest::newRow("smaller than a tile") << bitmap("small.bmp", 8, 8) << 0;
         QTest::newRow("larger than 819200 bytes") << bitmap("large.bmp", 704, 400) << 0;
+        QTest::newRow("small file of a huge picture") << bitmap("huge.png", 16, 16 * 5000, "PNG") << kMaxUserImages;
         QTest::newRow("missing") << directory_.filePath("missing.bmp") << 0;
         QTest::newRow("directory") << directory_.path() << 0;
         const QString garbage = directory_.filePath("garbage.bmp");

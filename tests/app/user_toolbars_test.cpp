@@ -173,6 +173,44 @@ private slots:
         QCOMPARE(shownCommands(kept), commandsOf(*window, {ID_FILE_NEW, 0, ID_FILE_OPEN}));
     }
 
+    // A damaged or hostile store: sizes far past any real list, values of the
+    // wrong kind. Start-up neither hangs nor crashes, and takes what fits.
+    void hostileStoreIsReadWithinBounds()
+    {
+        const QByteArray separators = QByteArray("-, ").repeated(100000);
+        QFile file(storePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Toolbars]\n"
+                   "User\\size=2147483647\n"
+                   "User\\1\\Id=" + QByteArray::number(kFirstUserToolbarId) + "\n"
+                   "User\\1\\Name=kept\n"
+                   "User\\1\\Commands=57600, " + separators + "57601\n"
+                   "User\\2\\Id=@ByteArray(not a number)\n"
+                   "User\\2\\Name=a, list, not, a, name\n"
+                   "BuiltIn\\size=2147483647\n"
+                   "BuiltIn\\1\\Toolbar=MainToolBar\n"
+                   "BuiltIn\\1\\Commands=" + separators + "57600\n"
+                   "Images\\size=-7\n");
+        file.close();
+        auto window = start();
+        QCOMPARE(window->toolbars->userToolbars().size(), 1);
+        QToolBar* kept = window->toolbars->userToolbars().first();
+        QCOMPARE(kept->windowTitle(), QStringLiteral("kept"));
+        QVERIFY(toolbarCommands(kept).size() <= 256);
+        QVERIFY(toolbarCommands(window->mainToolBar).size() <= 256);
+
+        {
+            QSettings store(storePath(), QSettings::IniFormat);
+            store.beginGroup(QStringLiteral("Toolbars"));
+            store.remove(QString());
+            store.setValue(QStringLiteral("Images/size"), 2147483647);
+            store.setValue(QStringLiteral("Images/1/Command"), QStringLiteral("57600"));
+            store.setValue(QStringLiteral("Images/1/Image"), 2147483647);
+        }
+        window = start();
+        QCOMPARE(window->toolbars->userToolbars().size(), 0);
+    }
+
     void altDraggedButtonMovesAndWithCtrlCopies()
     {
         auto window = start();
