@@ -1,7 +1,6 @@
 #include "panes/edit_text_wnd.h"
 
 #include <QAction>
-#include <QFontDialog>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -12,6 +11,7 @@
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "panes/font_dialog.h"
 
 namespace {
 
@@ -79,10 +79,8 @@ void CEditTextWnd::SetUnmodified() { edit_->document()->setModified(false); }
 
 void CEditTextWnd::OnEditorFont()
 {
-    bool confirmed = false;
-    const QFont font = QFontDialog::getFont(&confirmed, edit_->font(), this);
-    if (confirmed)
-        ApplyEditorFont(font);
+    if (const std::optional<QFont> font = askFont(edit_->font(), this, FontEffects::Offered))
+        ApplyEditorFont(*font);
 }
 
 void CEditTextWnd::ApplyEditorFont(const QFont& font)

@@ -1,9 +1,7 @@
 #include "panes/property_grid_editors.h"
 
-#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QFontDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "panes/font_dialog.h"
 #include "panes/property_grid_text.h"
 #include "view/qt_color.h"
 
@@ -101,19 +100,10 @@ QFrame* createPalette(ColourEditor* editor, Colorref automaticColour, const std:
     return palette;
 }
 
+// Underline and strike-out have no meaning for the graph texts.
 std::optional<QFont> runFontDialog(const QFont& current, QWidget* parent)
 {
-    QFontDialog dialog(current, parent);
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
-    // Underline and strike-out have no meaning for the graph texts.
-    for (QCheckBox* effect : dialog.findChildren<QCheckBox*>())
-        effect->parentWidget()->hide();
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    QFont picked = dialog.selectedFont();
-    picked.setUnderline(false);
-    picked.setStrikeOut(false);
-    return picked;
+    return askFont(current, parent, FontEffects::Hidden);
 }
 
 std::optional<QColor> runColourDialog(const QColor& current, QWidget* parent)

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "analysis/number_format.h"
+#include "panes/font_dialog.h"
 
 namespace {
 
@@ -59,8 +60,8 @@ QString showColour(Colorref colour)
 
 QString showFont(const QFont& font)
 {
-    const int size = font.pointSize() > 0 ? font.pointSize() : font.pixelSize();
-    return QStringLiteral("%1(%2)").arg(font.family()).arg(size);
+    const QFont shown = shownFont(font);
+    return QStringLiteral("%1(%2)").arg(shown.family()).arg(shown.pointSize());
 }
 
 float toSingle(double value)

@@ -9,7 +9,8 @@
 QString showSingle(float value);
 QString showInteger(long value);
 QString showColour(Colorref colour);  // RGB(255, 0, 0)
-QString showFont(const QFont& font);  // family(size)
+// family(size) as the font dialog shows the font: the face found, in points.
+QString showFont(const QFont& font);
 
 // A double as the list holds it: single precision, held to the single range.
 float toSingle(double value);
