@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 
 #include "app/about_dlg.h"
 #include "app/app_settings.h"
@@ -106,6 +107,11 @@ CMainFrame::~CMainFrame() { delete editStateWatch_; }
 
 void CMainFrame::OnCommand(int id)
 {
+    // A value still being edited in a settings pane counts for the run.
+    if (id == ID_BODE_ANALYSIS || id == ID_FILT_ANALYSIS) {
+        propertiesWndBode_->grid()->endEdit();
+        propertiesWndFilt_->grid()->endEdit();
+    }
     if (!view_->OnCommand(id))
         OnFrameCommand(id);
     UpdateCommandUI();
@@ -314,7 +320,10 @@ void CMainFrame::dockPanes()
     addDockWidget(Qt::RightDockWidgetArea, propertiesWndBode_);
     resizeDocks({editTextWnd_, outputWnd_}, {400, 400}, Qt::Horizontal);
     resizeDocks({outputWnd_}, {160}, Qt::Vertical);
-    resizeDocks({propertiesWndFilt_}, {192}, Qt::Horizontal);
+    // Wide enough for every setting's name in full.
+    const int settingsWidth =
+        std::max(propertiesWndFilt_->grid()->sizeHint().width(), propertiesWndBode_->grid()->sizeHint().width());
+    resizeDocks({propertiesWndFilt_}, {settingsWidth}, Qt::Horizontal);
 }
 
 // The previous run's window and pane layout replaces the initial one.

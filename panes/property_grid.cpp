@@ -1,61 +1,17 @@
 #include "panes/property_grid.h"
 
-#include <QEvent>
-#include <QHeaderView>
+#include <QFontMetrics>
+#include <QFrame>
 #include <QLabel>
-#include <QSplitter>
-#include <QTreeWidget>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "panes/property_grid_delegate.h"
+#include "panes/property_tree.h"
 
 namespace {
-
-constexpr int kNameColumn = 0;
-constexpr int kValueColumn = 1;
-
-// A tree whose rows open their value editor as soon as they are selected, and
-// end the open edit when another row is selected, whichever column was clicked.
-class PropertyTree : public QTreeWidget {
-public:
-    PropertyTree(PropertyGridDelegate* delegate, QWidget* parent) : QTreeWidget(parent), delegate_(delegate) {}
-
-protected:
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override
-    {
-        endOpenEdit(current);
-        QTreeWidget::currentChanged(current, previous);
-        GridProperty* property = propertyAt(current);
-        if (property && property->kind() != GridProperty::Kind::Group)
-            QTreeWidget::edit(current.siblingAtColumn(kValueColumn));
-    }
-
-    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override
-    {
-        return QTreeWidget::edit(index.siblingAtColumn(kValueColumn), trigger, event);
-    }
-
-    // Names and values share the width evenly; the list never scrolls sideways.
-    bool viewportEvent(QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize)
-            setColumnWidth(kNameColumn, viewport()->width() / 2);
-        return QTreeWidget::viewportEvent(event);
-    }
-
-private:
-    void endOpenEdit(const QModelIndex& current)
-    {
-        QWidget* editor = delegate_->openEditor();
-        const QModelIndex editing = delegate_->openIndex();
-        if (!editor || (editing.row() == current.row() && editing.parent() == current.parent()))
-            return;
-        commitData(editor);
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
-
-    PropertyGridDelegate* delegate_;
-};
 
 QLabel* descriptionLabel(QWidget* parent)
 {
@@ -71,11 +27,10 @@ QLabel* descriptionLabel(QWidget* parent)
 PropertyGrid::PropertyGrid(QWidget* parent)
     : QWidget(parent),
       delegate_(new PropertyGridDelegate(this)),
+      list_(new PropertyTree(delegate_, this)),
       descriptionName_(nullptr),
       descriptionText_(nullptr)
 {
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    list_ = new PropertyTree(delegate_, splitter);
     list_->setColumnCount(2);
     list_->setHeaderHidden(true);
     list_->setItemDelegate(delegate_);
@@ -86,20 +41,23 @@ PropertyGrid::PropertyGrid(QWidget* parent)
     list_->setExpandsOnDoubleClick(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    auto* description = new QFrame(splitter);
+    // The description area is as tall as its text and no taller.
+    auto* description = new QFrame(this);
     description->setFrameShape(QFrame::StyledPanel);
+    description->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* descriptionLayout = new QVBoxLayout(description);
+    descriptionLayout->setContentsMargins(4, 2, 4, 2);
+    descriptionLayout->setSpacing(1);
     descriptionName_ = descriptionLabel(description);
     descriptionText_ = descriptionLabel(description);
     descriptionLayout->addWidget(descriptionName_);
-    descriptionLayout->addWidget(descriptionText_, 1);
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 0);
-    splitter->setCollapsible(0, false);
+    descriptionLayout->addWidget(descriptionText_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->setSpacing(2);
+    layout->addWidget(list_, 1);
+    layout->addWidget(description);
     setFocusProxy(list_);
 
     connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
@@ -118,6 +76,7 @@ GridProperty* PropertyGrid::addProperty(std::unique_ptr<GridProperty> property)
     list_->addTopLevelItem(row);
     spanGroups(row);
     list_->expandAll();
+    fitNameColumn();
     return added;
 }
 
@@ -194,6 +153,56 @@ void PropertyGrid::setListFont(const QFont& font)
     setFont(font);
     for (auto row = rows_.cbegin(); row != rows_.cend(); ++row)
         showRow(row.value(), *row.key());
+    fitNameColumn();
+}
+
+// Text widths in a column of the list, with the margins the style leaves
+// around an item's text.
+int PropertyGrid::cellWidth(const QString& text, bool bold) const
+{
+    const int margin = 2 * (list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1);
+    return QFontMetrics(rowFont(bold)).horizontalAdvance(text) + margin;
+}
+
+int PropertyGrid::nameColumnWidth() const
+{
+    int widest = 0;
+    for (auto row = rows_.cbegin(); row != rows_.cend(); ++row) {
+        if (row.key()->kind() == GridProperty::Kind::Group)
+            continue;
+        int depth = 1;  // top-level rows are indented too, for their branch mark
+        for (const GridProperty* parent = row.key()->parent(); parent; parent = parent->parent())
+            ++depth;
+        widest = std::max(widest, depth * list_->indentation() + cellWidth(row.key()->name(), false));
+    }
+    return widest;
+}
+
+void PropertyGrid::fitNameColumn()
+{
+    list_->setDefaultNameWidth(nameColumnWidth());
+    updateGeometry();
+}
+
+// Every name in full beside the widest value the list shows or offers.
+QSize PropertyGrid::sizeHint() const
+{
+    int widestValue = 0;
+    for (auto row = rows_.cbegin(); row != rows_.cend(); ++row) {
+        const GridProperty& property = *row.key();
+        QStringList texts = property.choices();
+        texts << property.displayText();
+        const int icon = property.kind() == GridProperty::Kind::Colour ? list_->iconSize().width() + 4 : 0;
+        for (const QString& text : texts)
+            widestValue = std::max(widestValue, icon + cellWidth(text, true));
+    }
+    const int chrome = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+    return QSize(nameColumnWidth() + widestValue + chrome, QWidget::sizeHint().height());
+}
+
+void PropertyGrid::endEdit()
+{
+    list_->endOpenEdit();
 }
 
 void PropertyGrid::select(const GridProperty& property)
@@ -247,4 +256,9 @@ void PropertyGrid::describe(const GridProperty* property)
     descriptionName_->setText(property ? QStringLiteral("<b>%1</b>").arg(property->name().toHtmlEscaped())
                                        : QString());
     descriptionText_->setText(property ? property->description() : QString());
+}
+
+QTreeWidget* PropertyGrid::list() const
+{
+    return list_;
 }

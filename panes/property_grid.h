@@ -14,6 +14,7 @@ class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 class PropertyGridDelegate;
+class PropertyTree;
 
 // Where a list row keeps the property it shows.
 inline constexpr int kPropertyRole = Qt::UserRole + 1;
@@ -33,6 +34,10 @@ public:
 
     void expandAll();
     void setListFont(const QFont& font);
+    // Wide enough for every name in full and the widest value beside it.
+    QSize sizeHint() const override;
+    // Where the divider between names and values starts: every name in full.
+    int nameColumnWidth() const;
     void setDialogs(const GridDialogs& dialogs) { dialogs_ = dialogs; }
     const GridDialogs& dialogs() const { return dialogs_; }
 
@@ -40,7 +45,9 @@ public:
     void select(const GridProperty& property);
     QWidget* openEditor() const;
     GridProperty* selected() const;
-    QTreeWidget* list() const { return list_; }
+    QTreeWidget* list() const;
+    // Ends an edit in progress as leaving the row would, before anything reads the values.
+    void endEdit();
 
     // What the editors report: an edit ended (Enter, another row, a click
     // outside, focus lost), or the font dialog was confirmed.
@@ -59,12 +66,14 @@ private:
     void spanGroups(QTreeWidgetItem* row);
     void showRow(QTreeWidgetItem* row, const GridProperty& property);
     QFont rowFont(bool bold) const;
+    int cellWidth(const QString& text, bool bold) const;
+    void fitNameColumn();
     void describe(const GridProperty* property);
 
     std::vector<std::unique_ptr<GridProperty>> properties_;
     QHash<const GridProperty*, QTreeWidgetItem*> rows_;
-    QTreeWidget* list_;
     PropertyGridDelegate* delegate_;
+    PropertyTree* list_;
     QLabel* descriptionName_;
     QLabel* descriptionText_;
     GridDialogs dialogs_ = standardGridDialogs();

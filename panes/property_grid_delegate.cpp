@@ -1,9 +1,21 @@
 #include "panes/property_grid_delegate.h"
 
-#include <QEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTreeWidget>
 
 #include "panes/property_grid.h"
 #include "panes/property_grid_editors.h"
+
+namespace {
+
+bool movesBetweenRows(const QKeyEvent& key)
+{
+    const bool upOrDown = key.key() == Qt::Key_Up || key.key() == Qt::Key_Down;
+    return upOrDown && !(key.modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+}
+
+}  // namespace
 
 GridProperty* propertyAt(const QModelIndex& index)
 {
@@ -48,6 +60,12 @@ bool PropertyGridDelegate::eventFilter(QObject* object, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut && object->property(kEditorBusy).toBool())
         return false;
+    if (event->type() == QEvent::KeyPress && movesBetweenRows(*static_cast<QKeyEvent*>(event))) {
+        // Up and Down go to the next row, whatever the editor would make of them
+        // (a choice would change its value); an open pop-up list keeps them.
+        QCoreApplication::sendEvent(grid_->list(), event);
+        return true;
+    }
     return QStyledItemDelegate::eventFilter(object, event);
 }
 

@@ -1,14 +1,18 @@
 #include "panes/property_grid_editors.h"
 
+#include <QButtonGroup>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "panes/font_dialog.h"
 #include "panes/property_grid_text.h"
@@ -58,15 +62,41 @@ QToolButton* swatchButton(Colorref colour, QWidget* parent)
     return button;
 }
 
-// The popup of the colour editor; it closes itself after any pick.
-QFrame* createPalette(ColourEditor* editor, Colorref automaticColour, const std::function<void()>& pickAutomatic,
-                      const std::function<void(Colorref)>& pickColour, const std::function<void()>& pickOther)
+// Below the anchor, or above it where the screen ends below; never past the
+// screen's sides.
+QPoint popupPosition(const QWidget& anchor, QSize popup)
+{
+    const QRect screen = anchor.screen()->availableGeometry();
+    const QPoint below = anchor.mapToGlobal(QPoint(0, anchor.height()));
+    int y = below.y();
+    if (y + popup.height() > screen.bottom() + 1)
+        y = anchor.mapToGlobal(QPoint(0, 0)).y() - popup.height();
+    const int x = std::clamp(below.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - popup.width()));
+    return QPoint(x, std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() + 1 - popup.height())));
+}
+
+// The keys that open an editor's palette or dialog, as they open a list.
+bool opensPopup(const QKeyEvent& key)
+{
+    const bool altDown = key.key() == Qt::Key_Down && (key.modifiers() & Qt::AltModifier);
+    return key.key() == Qt::Key_Space || key.key() == Qt::Key_F4 || altDown;
+}
+
+// The popup of the colour editor; it closes itself after any pick. It opens
+// on the current colour (none: on the automatic button); the arrow keys move
+// between its buttons, Space presses one, Escape closes it.
+QFrame* createPalette(ColourEditor* editor, Colorref automaticColour, std::optional<Colorref> current,
+                      const std::function<void()>& pickAutomatic, const std::function<void(Colorref)>& pickColour,
+                      const std::function<void()>& pickOther)
 {
     auto* palette = new QFrame(editor, Qt::Popup);
     palette->setAttribute(Qt::WA_DeleteOnClose);
     palette->setFrameShape(QFrame::StyledPanel);
     auto* layout = new QVBoxLayout(palette);
     layout->setContentsMargins(3, 3, 3, 3);
+    // A group lets the arrow keys move between the buttons as they are laid out.
+    auto* keys = new QButtonGroup(palette);
+    keys->setExclusive(false);
 
     QToolButton* automatic = textButton(kAutomaticColourLabel, palette);
     automatic->setIcon(colourSwatch(automaticColour));
@@ -75,6 +105,8 @@ QFrame* createPalette(ColourEditor* editor, Colorref automaticColour, const std:
         pickAutomatic();
     });
     layout->addWidget(automatic);
+    keys->addButton(automatic);
+    QToolButton* start = automatic;
 
     auto* colours = new QGridLayout;
     colours->setSpacing(0);
@@ -87,6 +119,9 @@ QFrame* createPalette(ColourEditor* editor, Colorref automaticColour, const std:
             pickColour(colour);
         });
         colours->addWidget(button, index / kPaletteColumns, index % kPaletteColumns);
+        keys->addButton(button);
+        if (current == colour)
+            start = button;
         ++index;
     }
     layout->addLayout(colours);
@@ -97,6 +132,8 @@ QFrame* createPalette(ColourEditor* editor, Colorref automaticColour, const std:
         pickOther();
     });
     layout->addWidget(other);
+    keys->addButton(other);
+    start->setFocus();
     return palette;
 }
 
@@ -209,12 +246,21 @@ ColourEditor::ColourEditor(const GridProperty& property, const GridDialogs& dial
 void ColourEditor::openPalette()
 {
     QFrame* palette = createPalette(
-        this, automaticColour_, [this] { pickAutomatic(); }, [this](Colorref colour) { pickColour(colour); },
-        [this] { pickOther(); });
+        this, automaticColour_, automatic_ ? std::nullopt : std::optional<Colorref>(colour_), [this] { pickAutomatic(); },
+        [this](Colorref colour) { pickColour(colour); }, [this] { pickOther(); });
     setProperty(kEditorBusy, true);
     connect(palette, &QObject::destroyed, this, [this] { setProperty(kEditorBusy, false); });
-    palette->move(mapToGlobal(QPoint(0, height())));
+    palette->adjustSize();
+    palette->move(popupPosition(*this, palette->size()));
     palette->show();
+}
+
+void ColourEditor::keyPressEvent(QKeyEvent* event)
+{
+    if (opensPopup(*event))
+        openPalette();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void ColourEditor::pickAutomatic()
@@ -260,6 +306,14 @@ FontEditor::FontEditor(const GridProperty& property, const GridDialogs& dialogs,
     QToolButton* open = editorButton(QStringLiteral("..."), this);
     connect(open, &QToolButton::clicked, this, &FontEditor::openDialog);
     row->addWidget(open);
+}
+
+void FontEditor::keyPressEvent(QKeyEvent* event)
+{
+    if (opensPopup(*event))
+        openDialog();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void FontEditor::openDialog()

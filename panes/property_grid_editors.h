@@ -40,11 +40,16 @@ public:
 
     Colorref colour() const { return colour_; }
     bool isAutomatic() const { return automatic_; }
+    // Below the editor, or above it at the foot of the screen, always on the screen.
     void openPalette();
 
 signals:
     // A colour was picked; the edit is over.
     void picked();
+
+protected:
+    // Space, F4 and Alt+Down open the palette.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void pickAutomatic();
@@ -70,6 +75,10 @@ public:
 
 signals:
     void fontPicked(const QFont& font);
+
+protected:
+    // Space, F4 and Alt+Down open the font dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* text_;

@@ -49,7 +49,15 @@ private slots:
     void otherColoursOpenTheColourDialog();
     void fontDialogChangesThePropertyWithoutEndingTheEdit();
     void descriptionAreaShowsTheSelectedProperty();
+    void descriptionAreaIsNoTallerThanItsText();
     void expandAllOpensSubgroups();
+    void upAndDownMoveBetweenRowsWhateverTheEditor();
+    void keysOpenEveryEditor_data();
+    void keysOpenEveryEditor();
+    void paletteWorksFromTheKeyboard();
+    void paletteStaysOnTheScreen_data();
+    void paletteStaysOnTheScreen();
+    void dividerStartsAfterTheLongestNameAndFollowsTheMouse();
 
 private:
     QTreeWidgetItem* rowOf(const QString& name) const;
@@ -263,6 +271,17 @@ void PropertyGridTest::descriptionAreaShowsTheSelectedProperty()
     QVERIFY(shown.contains("<b>I</b>"));
 }
 
+void PropertyGridTest::descriptionAreaIsNoTallerThanItsText()
+{
+    edit("I");
+    const QLabel* name = grid_->findChildren<QLabel*>().at(0);
+    const QLabel* text = grid_->findChildren<QLabel*>().at(1);
+    const QWidget* area = name->parentWidget();
+    QVERIFY(name->height() >= name->sizeHint().height() && text->height() >= text->sizeHint().height());
+    QVERIFY2(area->height() <= name->height() + text->height() + 12, qPrintable(QString::number(area->height())));
+    QCOMPARE(grid_->list()->height() + area->height() + 2, grid_->height());
+}
+
 void PropertyGridTest::expandAllOpensSubgroups()
 {
     rowOf("S")->setExpanded(false);
@@ -270,6 +289,143 @@ void PropertyGridTest::expandAllOpensSubgroups()
     grid_->expandAll();
     QVERIFY(rowOf("G")->isExpanded());
     QVERIFY(rowOf("S")->isExpanded());
+}
+
+// Up and Down go from row to row, a choice keeping its value, each edit
+// ending as the row is left.
+void PropertyGridTest::upAndDownMoveBetweenRowsWhateverTheEditor()
+{
+    grid_->find("C")->setChoice("a");  // a list would take Down to "b"
+    QTest::keyClick(edit("N"), Qt::Key_Down);
+    QCOMPARE(grid_->selected(), grid_->find("I"));
+    QTest::keyClick(grid_->openEditor(), Qt::Key_Down);
+    QCOMPARE(grid_->selected(), grid_->find("C"));
+    QTest::keyClick(grid_->openEditor(), Qt::Key_Down);
+    QCOMPARE(grid_->selected(), grid_->find("S"));
+    QTest::keyClick(grid_->list(), Qt::Key_Down);
+    QCOMPARE(grid_->selected(), grid_->find("K"));
+    QTest::keyClick(grid_->openEditor(), Qt::Key_Down);
+    QCOMPARE(grid_->selected(), grid_->find("F"));
+    QTest::keyClick(grid_->openEditor(), Qt::Key_Up);
+    QTest::keyClick(grid_->openEditor(), Qt::Key_Up);
+    QTest::keyClick(grid_->list(), Qt::Key_Up);
+    QCOMPARE(grid_->selected(), grid_->find("C"));
+    QCOMPARE(grid_->find("C")->text(), QString("a"));
+    QCOMPARE(grid_->ended, (QStringList{"N=0.1", "I=80", "C=a", "K=RGB(255, 0, 0)", "F=" + grid_->find("F")->displayText(), "K=RGB(255, 0, 0)"}));
+    QVERIFY(grid_->changed.isEmpty());
+}
+
+void PropertyGridTest::keysOpenEveryEditor_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    for (const QString name : {"C", "K", "F"}) {
+        QTest::addRow("%s, Space", qPrintable(name)) << name << int(Qt::Key_Space) << int(Qt::NoModifier);
+        QTest::addRow("%s, F4", qPrintable(name)) << name << int(Qt::Key_F4) << int(Qt::NoModifier);
+        QTest::addRow("%s, Alt+Down", qPrintable(name)) << name << int(Qt::Key_Down) << int(Qt::AltModifier);
+    }
+}
+
+// The choice's list, the colour palette or the font dialog opens, and the
+// row stays where it was.
+void PropertyGridTest::keysOpenEveryEditor()
+{
+    QFETCH(QString, name);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    bool fontAsked = false;
+    grid_->setDialogs(GridDialogs{{}, [&fontAsked](const QFont&, QWidget*) {
+                                      fontAsked = true;
+                                      return std::optional<QFont>();
+                                  }});
+    QWidget* editor = edit(name);
+    QTest::keyClick(editor, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (auto* box = qobject_cast<QComboBox*>(editor)) {
+        QTRY_VERIFY(box->view()->isVisible());
+        box->hidePopup();
+    } else if (name == "K") {
+        QVERIFY(QApplication::activePopupWidget());
+        QApplication::activePopupWidget()->close();
+    } else {
+        QVERIFY(fontAsked);
+    }
+    QCOMPARE(grid_->selected(), grid_->find(name));
+}
+
+// The palette opens on the current colour; the arrow keys move between the
+// colours and Space picks one.
+void PropertyGridTest::paletteWorksFromTheKeyboard()
+{
+    QTest::keyClick(edit("K"), Qt::Key_F4);
+    QWidget* palette = QApplication::activePopupWidget();
+    QVERIFY(palette);
+    QCOMPARE(palette->focusWidget()->toolTip(), QString("#FF0000"));
+    QTest::keyClick(palette->focusWidget(), Qt::Key_Right);
+    QTest::keyClick(palette->focusWidget(), Qt::Key_Down);
+    QTest::keyClick(palette->focusWidget(), Qt::Key_Space);
+    QTRY_COMPARE(grid_->ended, QStringList{"K=RGB(255, 204, 0)"});
+}
+
+void PropertyGridTest::paletteStaysOnTheScreen_data()
+{
+    QTest::addColumn<Qt::Corner>("corner");
+    QTest::newRow("bottom right") << Qt::BottomRightCorner;
+    QTest::newRow("top right") << Qt::TopRightCorner;
+}
+
+// The grid in a corner of the screen, as in a maximised window: the palette
+// opens within the screen, above its editor where it cannot open below.
+void PropertyGridTest::paletteStaysOnTheScreen()
+{
+    QFETCH(Qt::Corner, corner);
+    const QRect screen = window_->screen()->availableGeometry();
+    QRect placed(QPoint(0, 0), window_->frameGeometry().size());
+    if (corner == Qt::BottomRightCorner)
+        placed.moveBottomRight(screen.bottomRight());
+    else
+        placed.moveTopRight(screen.topRight());
+    window_->move(placed.topLeft());
+    QTRY_COMPARE(window_->frameGeometry().topLeft(), placed.topLeft());
+
+    auto* editor = qobject_cast<ColourEditor*>(edit("K"));
+    editor->openPalette();
+    QWidget* palette = QApplication::activePopupWidget();
+    QVERIFY(palette);
+    QVERIFY2(screen.contains(palette->frameGeometry()), qPrintable(QString("%1,%2 %3x%4")
+                                                                      .arg(palette->x())
+                                                                      .arg(palette->y())
+                                                                      .arg(palette->width())
+                                                                      .arg(palette->height())));
+    const QRect editorOnScreen(editor->mapToGlobal(QPoint(0, 0)), editor->size());
+    QVERIFY(!palette->frameGeometry().intersects(editorOnScreen));
+}
+
+void PropertyGridTest::dividerStartsAfterTheLongestNameAndFollowsTheMouse()
+{
+    auto group = GridProperty::group("H");
+    group->add(GridProperty::number("a rather long property name", 1.0f, "long"));
+    grid_->addProperty(std::move(group));
+    QTreeWidget* list = grid_->list();
+    const QModelIndex longName = list->indexFromItem(rowOf("a rather long property name"));
+    const int needed = QFontMetrics(list->font()).horizontalAdvance("a rather long property name");
+    QVERIFY(list->visualRect(longName).width() >= needed);
+    const int start = list->columnWidth(0);
+    QCOMPARE(start, grid_->nameColumnWidth());
+
+    const QPoint from(start, list->visualRect(longName).center().y());
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(list->viewport(), from + QPoint(-40, 0));
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, from + QPoint(-40, 0));
+    QCOMPARE(list->columnWidth(0), start - 40);
+    QVERIFY(!grid_->openEditor());
+
+    // The divider keeps its place as the pane widens, and stays inside it as it narrows.
+    window_->resize(600, 400);
+    QTRY_COMPARE(list->width(), 600 - 2 * window_->layout()->contentsMargins().left());
+    QCOMPARE(list->columnWidth(0), start - 40);
+    window_->resize(120, 400);
+    QTRY_VERIFY(list->columnWidth(0) < list->viewport()->width());
 }
 
 QTEST_MAIN(PropertyGridTest)

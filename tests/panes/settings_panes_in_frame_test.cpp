@@ -75,6 +75,56 @@ private slots:
         QCOMPARE(frame_->view()->data().pointCount, 80);
     }
 
+    // A value picked or typed and not yet ended counts for a run started at
+    // once, from the pane's button or the menu.
+    void openEditCountsForARunStartedAtOnce_data()
+    {
+        QTest::addColumn<bool>("fromPane");
+        QTest::newRow("pane button") << true;
+        QTest::newRow("menu") << false;
+    }
+
+    void openEditCountsForARunStartedAtOnce()
+    {
+        QFETCH(bool, fromPane);
+        CPropertiesWndBODE& pane = *frame_->propertiesWndBode();
+        QVERIFY(pickChoice(*pane.grid(), "ソース内指定", "有効"));
+        if (fromPane)
+            pane.findChild<CPropertiesToolBarBODE*>()->runAction()->trigger();
+        else
+            frame_->commandAction(ID_BODE_ANALYSIS)->trigger();
+        QVERIFY(!pane.grid()->openEditor());
+        QCOMPARE(shown(*pane.grid(), "解析終了周波数"), QString("10"));
+
+        auto* count = openEditor<QLineEdit>(*frame_->propertiesWndFilt()->grid(), "解析データ数");
+        count->setText("25");
+        frame_->commandAction(ID_FILT_ANALYSIS)->trigger();
+        QCOMPARE(frame_->view()->data().pointCount, 25);
+    }
+
+    // At the window's first size, no setting's name is cut, nor its value.
+    void everyNameShowsInFull()
+    {
+        for (PropertyGrid* grid : {static_cast<PropertyGrid*>(frame_->propertiesWndBode()->grid()),
+                                   static_cast<PropertyGrid*>(frame_->propertiesWndFilt()->grid())}) {
+            QTreeWidget* list = grid->list();
+            const QFontMetrics metrics(list->font());
+            for (QTreeWidgetItemIterator it(list); *it; ++it) {
+                if ((*it)->isFirstColumnSpanned())
+                    continue;
+                const QString name = (*it)->text(0);
+                QVERIFY2(list->visualItemRect(*it).width() > 0, qPrintable(name));
+                QVERIFY2(list->visualRect(list->indexFromItem(*it, 0)).width() >= metrics.horizontalAdvance(name),
+                         qPrintable(name));
+                const int swatch = (*it)->icon(1).isNull() ? 0 : list->iconSize().width();
+                QVERIFY2(list->visualRect(list->indexFromItem(*it, 1)).width() >=
+                             swatch + metrics.horizontalAdvance((*it)->text(1)),
+                         qPrintable(name));
+            }
+        }
+        QCOMPARE(frame_->size(), QSize(800, 600));
+    }
+
 private:
     QTemporaryDir settingsDir_;
     std::unique_ptr<CMainFrame> frame_;
