@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "panes/listing_table.h"
 #include "panes/property_grid_list_font.h"
 
 namespace {
@@ -21,7 +22,7 @@ Listing emptyCodeListing()
 
 QTableWidget* newList(QWidget* parent)
 {
-    auto* list = new QTableWidget(parent);
+    auto* list = new ListingTable(parent);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setShowGrid(true);
     list->setSortingEnabled(false);

@@ -6,6 +6,7 @@
 #include <QTextCursor>
 
 #include "app/command_ids.h"
+#include "panes/listing_table.h"
 
 namespace {
 
@@ -72,6 +73,11 @@ std::optional<bool> cutOrCopyEnabled(EditControl& edit)
 
 void routeEditCommand(int id, QWidget* focus)
 {
+    if (auto* list = qobject_cast<ListingTable*>(focus)) {
+        if (id == ID_EDIT_COPY && list->isVisible())
+            list->copySelectedRows();
+        return;
+    }
     EditControl edit(focus);
     if (edit.exists() && edit.visible())
         edit.perform(id);
@@ -79,6 +85,9 @@ void routeEditCommand(int id, QWidget* focus)
 
 std::optional<bool> editCommandEnabled(int id, QWidget* focus)
 {
+    // The output lists copy their selected rows; nothing else edits them.
+    if (auto* list = qobject_cast<ListingTable*>(focus))
+        return id == ID_EDIT_COPY && list->isVisible() && list->hasSelectedRows();
     EditControl edit(focus);
     if (!edit.exists())
         return false;
@@ -109,5 +118,8 @@ void EditStateWatch::follow(QWidget* focus)
     } else if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         selectionConnection_ = connect(line, &QLineEdit::selectionChanged, this, &EditStateWatch::changed);
         undoConnection_ = connect(line, &QLineEdit::textChanged, this, &EditStateWatch::changed);
+    } else if (auto* list = qobject_cast<ListingTable*>(focus)) {
+        selectionConnection_ =
+            connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &EditStateWatch::changed);
     }
 }

@@ -1,4 +1,5 @@
-// Undo, cut, copy and paste act on the focused edit control, if it is one.
+// Undo, cut, copy and paste act on the focused edit control, if it is one;
+// copy also takes the selected rows of a focused output list.
 #pragma once
 #include <QMetaObject>
 #include <QObject>
@@ -6,7 +7,8 @@
 
 class QWidget;
 
-// Performs 57643, 57635, 57634 or 57637 on focus when it is a visible edit control.
+// Performs 57643, 57635, 57634 or 57637 on focus when it is a visible edit
+// control, or 57634 when it is a visible output list.
 void routeEditCommand(int id, QWidget* focus);
 
 // The enable state of an edit command for this focus widget; no value leaves the
@@ -14,7 +16,8 @@ void routeEditCommand(int id, QWidget* focus);
 std::optional<bool> editCommandEnabled(int id, QWidget* focus);
 
 // Signals whenever the edit commands' states may have changed: the keyboard focus
-// moved, or the focused edit control's selection or undo history changed.
+// moved, or the focused edit control's selection or undo history, or the
+// focused output list's selection changed.
 class EditStateWatch : public QObject {
     Q_OBJECT
 public:

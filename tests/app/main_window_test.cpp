@@ -1,5 +1,6 @@
 // The main window as the user first sees it, and the commands it routes to the view.
 #include <QAction>
+#include <QClipboard>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
@@ -337,6 +338,28 @@ private slots:
         frame_->view()->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), frame_->view());
         QCOMPARE(editStates(), (QList<bool>{false, false, false, false}));
+    }
+
+    // Edit → Copy takes the selected rows of an output list; nothing else edits it.
+    void editCopyTakesTheSelectedRowsOfAnOutputList()
+    {
+        showActive();
+        frame_->commandAction(ID_FILT_ANALYSIS)->trigger();
+        QTableWidget* list = frame_->outputWnd()->codeList();
+        frame_->outputWnd()->tabs()->setCurrentWidget(list);
+        list->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), list);
+        list->clearSelection();
+        QCOMPARE(editStates(), (QList<bool>{false, false, false, false}));  // undo, cut, copy, paste
+        list->selectRow(1);
+        QVERIFY(frame_->commandAction(ID_EDIT_COPY)->isEnabled());  // the toolbar button follows the selection
+        QCOMPARE(editStates(), (QList<bool>{false, false, true, false}));
+        QGuiApplication::clipboard()->clear();
+        frame_->commandAction(ID_EDIT_COPY)->trigger();
+        QStringList cells;
+        for (int column = 0; column < list->columnCount(); ++column)
+            cells << list->item(1, column)->text();
+        QCOMPARE(QGuiApplication::clipboard()->text(), cells.join('\t') + '\n');
     }
 
     void tabGoesInAtTheCaretAndKeepsTheSelection()

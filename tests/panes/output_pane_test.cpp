@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QtTest>
 
+#include "panes/listing_table.h"
 #include "panes/output_wnd.h"
 
 class OutputPaneTest : public QObject {
@@ -34,6 +36,25 @@ private slots:
 
         QApplication::setFont(savedMenu, "QMenu");
         QApplication::setFont(savedInterface);
+    }
+
+    // Ctrl+C in a list copies the selected rows, not the current cell.
+    void ctrlCCopiesTheSelectedRowsTabSeparated()
+    {
+        COutputWnd pane;
+        pane.ShowResultListing(Listing{{{"No.", 40}, {"t", 80}, {"f(t)", 80}, {"", 80}},
+                                       {{"1", "0.1", "0.5", ""}, {"2", "0.2", "0.6", ""}, {"3", "0.3", "0.7", ""}}});
+        auto* list = qobject_cast<ListingTable*>(pane.resultList());
+        QVERIFY(list);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        list->setFocus();
+        list->selectRow(2);
+        list->selectionModel()->select(list->model()->index(0, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("1\t0.1\t0.5\t\n3\t0.3\t0.7\t\n"));
     }
 };
 
