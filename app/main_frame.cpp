@@ -5,12 +5,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
@@ -21,6 +18,7 @@
 #include "app/brenno_doc.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/file_drop_router.h"
 #include "app/key_state_indicators.h"
 #include "app/toolbar_commands.h"
 #include "app/toolbar_customizer.h"
@@ -51,15 +49,6 @@ void placePane(QDockWidget* pane, const char* caption, const char* objectName, c
         pane->setWindowIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
 }
 
-QStringList localFiles(const QMimeData* mime)
-{
-    QStringList paths;
-    for (const QUrl& url : mime->urls())
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    return paths;
-}
-
 // The first widget of a pane that takes the focus from the keyboard.
 QWidget* focusTargetOf(QWidget* pane)
 {
@@ -83,7 +72,10 @@ CMainFrame::CMainFrame(QWidget* parent)
     setCentralWidget(view_);
     resize(800, 600);
     setMinimumSize(800, 600);
-    setAcceptDrops(true);
+    // Several files open one after the other; the last one stays in the editor.
+    // Keeping unsaved edits stops the whole drop.
+    new FileDropRouter(this,
+                       [this](const QString& path) { return document_->OpenDocumentFile(path) != OpenOutcome::Cancelled; });
 
     createActions();
     createMenus();
@@ -167,22 +159,6 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     settings->setValue(QLatin1String(kGeometryKey), saveGeometry());
     settings->setValue(QLatin1String(kStateKey), saveState());
     event->accept();
-}
-
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (!localFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-// Several files open one after the other; the last one stays in the editor.
-// Keeping unsaved edits stops the whole drop.
-void CMainFrame::dropEvent(QDropEvent* event)
-{
-    for (const QString& path : localFiles(event->mimeData()))
-        if (document_->OpenDocumentFile(path) == OpenOutcome::Cancelled)
-            break;
-    event->acceptProposedAction();
 }
 
 // The document's name after a "*" while the program source has unsaved edits.

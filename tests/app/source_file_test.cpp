@@ -1,6 +1,7 @@
 // Program sources between the editor and files: code page 932 on disk, nothing lost.
 #include <QDir>
 #include <QDropEvent>
+#include <QPlainTextEdit>
 #include <QMimeData>
 #include <QFile>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "lang/workareas.h"
 #include "tests/support/file_bytes.h"
 #include "panes/edit_text_wnd.h"
+#include "panes/output_wnd.h"
 #include "view/brenno_view.h"
 #include "view/source_file_io.h"
 
@@ -187,23 +189,58 @@ private slots:
         QCOMPARE(workAreas.codeCount, 0);
     }
 
+    // Wherever they land: the editor and the compile output would otherwise
+    // insert their addresses as text.
+    void droppedFilesOpenInTurnAndTheLastStays_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("editor") << "editor";
+        QTest::newRow("compile output") << "compile output";
+        QTest::newRow("main window") << "main window";
+    }
+
     void droppedFilesOpenInTurnAndTheLastStays()
     {
+        QFETCH(QString, target);
+        QWidget* on = target == "editor"           ? editor()->editor()->viewport()
+                      : target == "compile output" ? frame_->outputWnd()->compileEdit()->viewport()
+                                                   : static_cast<QWidget*>(frame_.get());
         const QString first = dir_.filePath("first.txt");
         const QString second = dir_.filePath("second.txt");
         QVERIFY(writeBytes(first, "PROBE 1;\r\n"));
         QVERIFY(writeBytes(second, "PROBE 2;\r\n"));
         QMimeData files;
         files.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
-        QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
-        // Straight to the window: the application only delivers drops of a drag it tracks.
-        static_cast<QObject*>(frame_.get())->event(&drop);
+        const QString compileText = frame_->outputWnd()->CompileOutput();
+        QVERIFY(drop(on, files));
         QCOMPARE(editor()->Text(), QStringLiteral("PROBE 2;\r\n"));
         QCOMPARE(frame_->windowTitle(), QStringLiteral("second.txt - Brenno"));
+        QCOMPARE(frame_->outputWnd()->CompileOutput(), compileText);
+    }
+
+    // Text dragged within the editor still moves as text.
+    void droppedTextGoesIntoTheEditor()
+    {
+        QMimeData text;
+        text.setText(QStringLiteral("PROBE 3;"));
+        drop(editor()->editor()->viewport(), text);
+        QVERIFY(editor()->Text().contains(QStringLiteral("PROBE 3;")));
+        QCOMPARE(frame_->windowTitle(), QStringLiteral("* - Brenno"));
     }
 
 private:
     CEditTextWnd* editor() const { return frame_->editTextWnd(); }
+
+    // A drag that enters the widget and is dropped there, as the window system delivers it.
+    static bool drop(QWidget* on, const QMimeData& data)
+    {
+        const QPoint at(10, 10);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(on, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(on, &drop);
+        return enter.isAccepted() && drop.isAccepted();
+    }
 
     QTemporaryDir settingsDir_;
     QTemporaryDir dir_;

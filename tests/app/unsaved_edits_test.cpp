@@ -201,8 +201,11 @@ private:
         for (const QString& path : paths)
             urls.append(QUrl::fromLocalFile(path));
         files.setUrls(urls);
+        // A drop follows the drag's entry, as the window system delivers them.
+        QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(frame_.get(), &enter);
         QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
-        static_cast<QObject*>(frame_.get())->event(&drop);
+        QCoreApplication::sendEvent(frame_.get(), &drop);
     }
 
     QTemporaryDir settingsDir_;
