@@ -1,11 +1,13 @@
 // Arbitrary bytes through text loading, compile and, after a clean compile,
 // evaluation; the sanitizers and the checks below turn any fault into a crash.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "lang/editor_text.h"
 #include "lang/encoding.h"
 #include "lang/evaluator.h"
 #include "lang/parser.h"
@@ -26,18 +28,41 @@ bool isBinary(int function)
            function == FN_POW || function == FN_PARALLEL;
 }
 
+// A program file's text as the editor holds it: valid UTF-8, every line
+// ended by CR LF.
+void checkEditorText(const std::string& text)
+{
+    check(isValidUtf8(text));
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r')
+            check(i + 1 < text.size() && text[i + 1] == '\n');
+        if (text[i] == '\n')
+            check(i > 0 && text[i - 1] == '\r');
+    }
+}
+
 // The first byte chooses the road: the editor's UTF-8 text through the
-// conversion, or raw code page 932 bytes straight into the source buffer.
+// conversion, raw code page 932 bytes straight into the source buffer, or the
+// rest read as a program file's bytes the way the editor opens one.
 void loadInput(const std::string& input)
 {
-    if (input.empty() || (input[0] & 1) == 0) {
+    switch (input.empty() ? 0 : static_cast<unsigned char>(input[0]) % 3) {
+    case 0:
         loadSourceText(input);
         return;
+    case 1: {
+        const size_t length = std::min(input.size() - 1, static_cast<size_t>(kSourceTextLimit));
+        std::memcpy(workAreas.source, input.data() + 1, length);
+        workAreas.source[length] = '\0';
+        return;
     }
-    const size_t length = input.size() - 1 < static_cast<size_t>(kSourceTextLimit) ? input.size() - 1
-                                                                                      : kSourceTextLimit;
-    std::memcpy(workAreas.source, input.data() + 1, length);
-    workAreas.source[length] = '\0';
+    default: {
+        const std::string text = editorTextOf(input.substr(1));
+        checkEditorText(text);
+        loadSourceText(text);
+        return;
+    }
+    }
 }
 
 void checkAreas()
