@@ -126,10 +126,21 @@ bool writeAndClose(int fd, const std::string& bytes, bool sync, int& errnum)
     return written;
 }
 
-// Devices and pipes: nothing to replace, nothing to sync.
+// Names of a stream the caller already holds open (brenno-cli --csv
+// /dev/stdout >> log): whatever file is behind them is the caller's, to be
+// added to, never replaced.
+bool namesOpenStream(const std::string& path)
+{
+    for (const char* prefix : {"/dev/stdout", "/dev/stderr", "/dev/fd/", "/proc/self/fd/", "/proc/thread-self/fd/"})
+        if (path.rfind(prefix, 0) == 0)
+            return true;
+    return false;
+}
+
+// Devices, pipes and open streams: nothing to replace, nothing to sync.
 bool writeStraight(const std::string& path, const std::string& bytes, Failed& failed)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         failed = {FileWriteStep::Create, errno};
         return false;
@@ -184,7 +195,9 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes, File
     bool exists = false;
     Failed failed{FileWriteStep::Create, 0};
     bool done = false;
-    if (findTarget(path, target, existing, exists, failed.errnum))
+    if (namesOpenStream(path))
+        done = writeStraight(path, bytes, failed);
+    else if (findTarget(path, target, existing, exists, failed.errnum))
         done = exists && !S_ISREG(existing.st_mode) ? writeStraight(target, bytes, failed)
                                                      : replaceTarget(target, exists ? &existing : nullptr, bytes, failed);
     if (!done)

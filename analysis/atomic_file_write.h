@@ -16,6 +16,7 @@ struct FileWriteFailure {
 };
 
 // An existing file keeps its permission bits, and a symbolic link stays a link:
-// the file it points to is replaced. A device or pipe (/dev/null, /dev/stdout)
-// has no old contents to keep and is written straight.
+// the file it points to is replaced. A device or pipe (/dev/null) has no old
+// contents to keep and is written straight; so is a stream the caller holds
+// open (/dev/stdout, /dev/fd/N), added to whatever it already holds.
 bool writeFileAtomically(const std::string& path, const std::string& bytes, FileWriteFailure& failure);

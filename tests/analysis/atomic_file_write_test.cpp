@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -101,6 +102,17 @@ TEST_F(AtomicFileWriteTest, DevicesAreWrittenStraight)
     EXPECT_FALSE(writeFileAtomically("/dev/full", kNew, failure));
     EXPECT_EQ(failure.step, FileWriteStep::Write);
     EXPECT_EQ(failure.reason, "No space left on device");
+}
+
+// As in brenno-cli --csv /dev/stdout >> log: the log keeps its lines.
+TEST_F(AtomicFileWriteTest, OpenStreamsAreAddedTo)
+{
+    put(path("log.txt"), kOld);
+    const int fd = open(path("log.txt").c_str(), O_WRONLY | O_APPEND);
+    FileWriteFailure failure;
+    EXPECT_TRUE(writeFileAtomically("/dev/fd/" + std::to_string(fd), kNew, failure)) << failure.reason;
+    close(fd);
+    EXPECT_EQ(read(path("log.txt")), kOld + kNew);
 }
 
 TEST_F(AtomicFileWriteTest, FailuresLeaveTheOldFileAndNoTemporaryFile)
