@@ -25,7 +25,7 @@ CBrennoApp::CBrennoApp(int& argc, char** argv) : QApplication(argc, argv)
 
 CBrennoApp::~CBrennoApp() = default;
 
-bool CBrennoApp::InitInstance()
+bool CBrennoApp::InitInstance(const QString& file)
 {
     // A second copy leaves without a word and without waking the first one.
     instance_ = std::make_unique<SingleInstance>(SingleInstance::defaultLockPath());
@@ -34,10 +34,9 @@ bool CBrennoApp::InitInstance()
         return false;
 
     mainFrame_ = std::make_unique<CMainFrame>();
-    const QStringList files = arguments().mid(1);
-    if (files.isEmpty())
+    if (file.isEmpty())
         mainFrame_->document()->OnNewDocument();
-    else if (mainFrame_->document()->OpenDocumentFile(files.constFirst()) != OpenOutcome::Opened)
+    else if (mainFrame_->document()->OpenDocumentFile(file) != OpenOutcome::Opened)
         return false;
     connect(this, &QGuiApplication::commitDataRequest, this, &CBrennoApp::commitData);
     mainFrame_->show();

@@ -13,9 +13,9 @@ public:
     CBrennoApp(int& argc, char** argv);
     ~CBrennoApp() override;
 
-    // False ends the process: another copy runs, or the file named on the command line
-    // could not be opened.
-    bool InitInstance();
+    // Opens the file, or starts with a new document when file is empty. False ends
+    // the process: another copy runs, or the file could not be opened.
+    bool InitInstance(const QString& file);
 
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
 
