@@ -4,7 +4,7 @@
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "brenno")
 set(CPACK_PACKAGE_VENDOR "Drux")
-set(CPACK_PACKAGE_CONTACT "Brenno developers <brenno@localhost>")
+set(CPACK_PACKAGE_CONTACT "Brenno maintainers <maintainers@users.noreply.c-seed-94a656a2.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Bode graphs and time responses of transfer functions")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Brenno compiles a short program that defines a transfer function of the\n"
@@ -15,6 +15,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(brenno_runtime_depends "qt6-image-formats-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
 find_program(BRENNO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(BRENNO_DPKG_SHLIBDEPS)
@@ -26,4 +27,14 @@ else()
 libstdc++6 (>= 12), ${brenno_runtime_depends}")
 endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
+
+# The copyright file and the changelog, where Debian keeps them for every package.
+set(brenno_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/brenno)
+set(brenno_changelog ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${brenno_changelog}
+  COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/cmake/debian/changelog > ${brenno_changelog}
+  DEPENDS ${CMAKE_SOURCE_DIR}/cmake/debian/changelog)
+add_custom_target(package_changelog ALL DEPENDS ${brenno_changelog})
+install(FILES cmake/debian/copyright ${brenno_changelog} DESTINATION ${brenno_doc_dir})
+
 include(CPack)
