@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "lang/codegen.h"
+#include "lang/compiled_code.h"
 #include "lang/parser.h"
 #include "lang/scanner.h"
 
@@ -239,5 +240,7 @@ int compileProgram()
     const int result = yyparse();
     if (workAreas.areaOverflowed)
         ++workAreas.errorCount;
+    if (workAreas.errorCount == 0)
+        compileInternalCode();
     return result;
 }

@@ -1,10 +1,13 @@
 // The work areas: obtained once, reset before every compile, released with the view.
 #include "lang/workareas.h"
 
+#include "lang/compiled_code.h"
+
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <new>
+#include <type_traits>
 
 WorkAreas workAreas;
 
@@ -12,17 +15,23 @@ namespace {
 
 bool areasHeld = false;
 
+// Every area starts as zero bytes, which is the value 0 + 0j of the complex
+// arrays. calloc hands out memory fresh from the system without clearing it
+// again, so an area costs no page until it is used: a short brenno-cli run
+// touches few of them.
 template <typename T>
 bool obtain(T*& area, int count)
 {
-    area = new (std::nothrow) T[count]();
+    static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>,
+                  "an area is plain bytes");
+    area = static_cast<T*>(std::calloc(static_cast<size_t>(count), sizeof(T)));
     return area != nullptr;
 }
 
 template <typename T>
 void release(T*& area)
 {
-    delete[] area;
+    std::free(area);
     area = nullptr;
 }
 
@@ -40,12 +49,12 @@ int allocWorkAreas()
     failures += !obtain(w.nodes, kNodeCapacity);
     failures += !obtain(w.token, kTokenCapacity);
     failures += !obtain(w.code, kCodeCapacity);
-    w.identifiers = new (std::nothrow) char[kIdentCapacity][kIdentNameSize]();
-    failures += w.identifiers == nullptr;
+    failures += !obtain(w.identifiers, kIdentCapacity);
     failures += !obtain(w.evalStack, kEvalStackCapacity);
     failures += !obtain(w.identValues, kIdentValueCapacity);
     failures += !obtain(w.sweepPoints, kResultCapacity);
     failures += !obtain(w.filtPoints, kResultCapacity);
+    failures += !obtain(w.compiled, 1);
     areasHeld = true;
     if (failures != 0) {
         freeWorkAreas();
@@ -66,12 +75,12 @@ void freeWorkAreas()
     release(w.nodes);
     release(w.token);
     release(w.code);
-    delete[] w.identifiers;
-    w.identifiers = nullptr;
+    release(w.identifiers);
     release(w.evalStack);
     release(w.identValues);
     release(w.sweepPoints);
     release(w.filtPoints);
+    release(w.compiled);
     areasHeld = false;
 }
 
@@ -91,6 +100,7 @@ void resetCompiler()
     w.errorCount = 0;
     w.codeCount = 0;
     w.code[0].opcode = 0;
+    w.compiled->sourceCount = -1;
     w.identCount = 1;
     std::strcpy(w.identifiers[0], "s");
     w.tokenLength = 0;

@@ -4,6 +4,8 @@
 #include "lang/instruction.h"
 #include "lang/result_points.h"
 
+struct CompiledCode;
+
 struct Node {
     int32_t kind;     // 1..17 operator/function, 100 number, 101 identifier, 102 s, 103 name(s)
     int32_t operand;  // identifier number for 101 and 103
@@ -53,6 +55,7 @@ struct WorkAreas {
     q_complex* identValues = nullptr;
     FrequencyPoint* sweepPoints = nullptr;
     TimePoint* filtPoints = nullptr;
+    CompiledCode* compiled = nullptr;  // the code in the form the engines run
 
     int sourcePos = 0;
     int diagLength = 0;

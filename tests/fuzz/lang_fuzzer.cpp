@@ -1,12 +1,19 @@
 // Arbitrary bytes through text loading, compile and, after a clean compile,
-// evaluation; the sanitizers and the checks below turn any fault into a crash.
+// evaluation by the evaluator and by the compiled form, which must agree; the
+// sanitizers and the checks below turn any fault into a crash.
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
+#include <vector>
 
+#include "lang/cal_operations.h"
+#include "lang/compiled_code.h"
+#include "lang/compiled_evaluator.h"
 #include "lang/editor_text.h"
 #include "lang/encoding.h"
 #include "lang/evaluator.h"
@@ -20,12 +27,6 @@ void check(bool condition)
 {
     if (!condition)
         std::abort();
-}
-
-bool isBinary(int function)
-{
-    return function == FN_ADD || function == FN_SUB || function == FN_MUL || function == FN_DIV ||
-           function == FN_POW || function == FN_PARALLEL;
 }
 
 // A program file's text as the editor holds it: valid UTF-8, every line
@@ -91,7 +92,7 @@ void checkStackUse()
             --depth;
             break;
         case CAL:
-            depth -= isBinary(instruction.operand) ? 1 : 0;
+            depth -= isBinaryFunction(instruction.operand) ? 1 : 0;
             break;
         default:
             break;
@@ -101,12 +102,59 @@ void checkStackUse()
     check(depth == 0);
 }
 
+// Equal, or both NaN: a NaN's sign follows the compiler's order of operands.
+bool sameValue(double a, double b)
+{
+    return std::isnan(a) ? std::isnan(b) : std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+bool sameValue(const q_complex& a, const q_complex& b)
+{
+    return sameValue(a.re, b.re) && sameValue(a.im, b.im);
+}
+
+struct Cells {
+    std::vector<q_complex> values;
+    q_complex anonymous;
+    int divZeroCount;
+
+    static Cells now()
+    {
+        const WorkAreas& w = workAreas;
+        return Cells{std::vector<q_complex>(w.identValues, w.identValues + kIdentValueCapacity), w.anonymousResult,
+                     w.divZeroCount};
+    }
+    void restore() const
+    {
+        std::copy(values.begin(), values.end(), workAreas.identValues);
+        workAreas.anonymousResult = anonymous;
+        workAreas.divZeroCount = divZeroCount;
+    }
+    bool same(const Cells& other) const
+    {
+        for (size_t n = 0; n < values.size(); ++n)
+            if (!sameValue(values[n], other.values[n]))
+                return false;
+        return sameValue(anonymous, other.anonymous) && divZeroCount == other.divZeroCount;
+    }
+};
+
+// Both evaluations from the same cells, at a few points, for a few probes.
 void evaluateAFew()
 {
+    check(currentCompiledCode().complete);
     const q_complex points[] = {{0, 0}, {0, 1}, {1e-3, -2}, {1e200, 1e200}};
-    for (const q_complex& s : points) {
-        for (int probe = -1; probe < workAreas.identCount && probe < 4; ++probe)
-            evaluateProgram(s, probe);
+    const Cells before = Cells::now();
+    for (int probe = -1; probe < workAreas.identCount && probe < 4; ++probe) {
+        before.restore();
+        std::vector<q_complex> results;
+        for (const q_complex& s : points)
+            results.push_back(evaluateProgram(s, probe));
+        const Cells afterEvaluator = Cells::now();
+        before.restore();
+        for (size_t i = 0; i < std::size(points); ++i)
+            check(sameValue(evaluateCompiled(points[i], probe), results[i]));
+        check(Cells::now().same(afterEvaluator));
     }
 }
 
