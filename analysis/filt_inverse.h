@@ -2,6 +2,8 @@
 // as an alternating series of Im F on the line Re s = A/t + B with an Euler tail.
 #pragma once
 
+struct RunProgress;
+
 // Times of 0 or less are replaced by this before the steps are computed.
 constexpr double kFiltMinimumTime = 1e-6;
 
@@ -10,5 +12,23 @@ constexpr double kFiltMinimumTime = 1e-6;
 constexpr int kFiltTermCap = 10000;
 
 // Writes workAreas.filtPoints from index 0 and returns the number of points
-// (2 to 2048); clears divZeroCount first.
-int filtInverse(int probe, double start, double end, int count, double a, double b, double k1, double k2);
+// (2 to 2048); clears divZeroCount first. With progress, the run can be
+// watched and stopped from another thread (see evaluatePlan).
+int filtInverse(int probe, double start, double end, int count, double a, double b, double k1, double k2,
+                RunProgress* progress = nullptr);
+
+// One time point of the sum: where its terms lie and what they are weighed with.
+struct FiltPoint {
+    double sigma;  // the real part of every s
+    double d;      // the step between the imaginary parts
+    double scale;  // e^(A + Bt) / t
+    int pairs;     // plain terms in pairs: the whole part of K1 + K2 t, capped
+};
+
+FiltPoint filtPointAt(double t, double a, double b, double k1, double k2);
+// 2 pairs plain terms and 5 tail terms.
+int filtTermCount(const FiltPoint& point);
+// The imaginary parts of the terms' s, built by repeated addition of d.
+void filtTermOmegas(const FiltPoint& point, double* y);
+// f(t) from Im F at the terms, summed in the fixed order that gives its bits.
+double filtLevel(const FiltPoint& point, const double* imF);

@@ -3,10 +3,37 @@
 #include <algorithm>
 #include <cmath>
 
-#include "lang/evaluator.h"
+#include "analysis/evaluation_engine.h"
 #include "lang/workareas.h"
 
-int frequencySweep(int probe, double start, double end, int count, int16_t arithmetic)
+namespace {
+
+// One evaluation a point, at s = j omega.
+class SweepPlan : public EvaluationPlan {
+public:
+    explicit SweepPlan(int points) : points_(points) {}
+
+    int pointCount() const override { return points_; }
+    int evaluationsOf(int) const override { return 1; }
+
+    void pointsOf(int point, double* sRe, double* sIm) const override
+    {
+        sRe[0] = 0;
+        sIm[0] = workAreas.sweepPoints[point].omega;
+    }
+
+    void takeValues(int point, const double* re, const double* im) override
+    {
+        workAreas.sweepPoints[point].value = q_complex(re[0], im[0]);
+    }
+
+private:
+    const int points_;
+};
+
+}  // namespace
+
+int frequencySweep(int probe, double start, double end, int count, int16_t arithmetic, RunProgress* progress)
 {
     workAreas.divZeroCount = 0;
     start = std::max(start, 0.0);
@@ -19,11 +46,9 @@ int frequencySweep(int probe, double start, double end, int count, int16_t arith
     const double logStart = std::log(start) / std::log(10.0);
     const double logEnd = std::log(end) / std::log(10.0);
     const double step = arithmetic ? (end - start) / (n - 1) : (logEnd - logStart) / (n - 1);
-    for (int i = 0; i < stored; ++i) {
-        const double omega = arithmetic ? start + i * step : std::pow(10.0, logStart + i * step);
-        FrequencyPoint& point = workAreas.sweepPoints[i];
-        point.omega = omega;
-        point.value = evaluateAtOmega(omega, probe);
-    }
+    for (int i = 0; i < stored; ++i)
+        workAreas.sweepPoints[i].omega = arithmetic ? start + i * step : std::pow(10.0, logStart + i * step);
+    SweepPlan plan(stored);
+    evaluatePlan(plan, probe, progress);
     return stored;
 }

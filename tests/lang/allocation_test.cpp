@@ -1,10 +1,17 @@
-// Compiles and evaluations allocate nothing, and a failed allocation of the
-// work areas leaves none held. malloc is replaced for the whole process, so
-// allocations inside the C and C++ libraries are seen too.
+// Compiles, evaluations and the engines' runs on every path allocate nothing,
+// and a failed allocation of the work areas leaves none held. malloc is
+// replaced for the whole process, so allocations inside the C and C++
+// libraries and on the engines' threads are seen too.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstddef>
 #include <string>
+
+#include "analysis/evaluation_engine.h"
+#include "analysis/filt_inverse.h"
+#include "analysis/frequency_sweep.h"
+#include "analysis/settings_readers.h"
 
 #include "lang/evaluator.h"
 #include "lang/parser.h"
@@ -17,7 +24,7 @@ extern "C" void* __libc_realloc(void* block, size_t size);
 
 namespace {
 
-long allocationCount = 0;
+std::atomic<long> allocationCount{0};
 size_t failingSize = 0;  // requests of exactly this many bytes fail; 0 fails none
 
 bool refused(size_t size)
@@ -61,6 +68,7 @@ protected:
     void TearDown() override
     {
         failingSize = 0;
+        setEngineSettings(EngineSettings{});
         freeWorkAreas();
     }
 };
@@ -82,6 +90,31 @@ TEST_F(AllocationTest, CompileAndEvaluationAllocateNothing)
             }
         }
         EXPECT_EQ(allocationCount, before) << "result " << result << " of " << program.substr(0, 40);
+    }
+}
+
+TEST_F(AllocationTest, EngineRunsAllocateNothing)
+{
+    ASSERT_EQ(allocWorkAreas(), 0);
+    // In batches, and one s at a time since H reads the value of the point before.
+    const char* const programs[] = {"H(s) = (1-exp(-s*1.2))/s; PROBE H(s);", "G(s) = 2 * H(s); H(s) = 1/(s+1); PROBE G;"};
+    const EngineSettings paths[] = {{1, PATH_EVALUATOR}, {1, PATH_COMPILED}, {1, PATH_FASTEST}, {2, PATH_FASTEST}};
+    for (const char* program : programs) {
+        resetCompiler();
+        loadSourceText(program);
+        compileProgram();
+        const int probe = findProbe();
+        for (const EngineSettings& path : paths) {
+            setEngineSettings(path);
+            long before = 0;
+            // The first runs make the engine's threads and rooms, once.
+            for (int run = 0; run < 2; ++run) {
+                before = allocationCount;
+                frequencySweep(probe, 0.1, 20, 500, 1);
+                filtInverse(probe, 0.1, 4, 100, 4, 0, 10, 0.2);
+            }
+            EXPECT_EQ(allocationCount, before) << program << " on " << path.threads << " threads, path " << path.path;
+        }
     }
 }
 
