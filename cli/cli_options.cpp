@@ -8,6 +8,8 @@
 #include <map>
 #include <vector>
 
+#include "analysis/evaluation_engine.h"
+
 const char* const kCliUsage =
     "usage: brenno-cli bode|filt [options] FILE\n"
     "  Runs the analysis on the program in FILE (\"-\": standard input) and writes\n"
@@ -29,6 +31,8 @@ const char* const kCliUsage =
     "  --image FILE        draw the graph into FILE (.bmp .jpg .png .tif .svg .pdf)\n"
     "  --size WxH          the image size, 400..2000 x 300..2000 (default 400x300)\n"
     "  --fit               draw the graph filling the image, with room for its labels\n"
+    "Evaluation\n"
+    "  --jobs N            share the points out over N threads (default: one per core)\n"
     "  --help              show this text\n"
     "Exit status: 0 clean run, 1 failed run, 2 division by zero, 64 usage error.\n";
 
@@ -97,6 +101,11 @@ bool parseCanvasSize(const std::string& text, std::optional<CanvasSize>& value)
     return true;
 }
 
+bool parseJobs(const std::string& text, std::optional<int>& value)
+{
+    return parseCount(text, value) && *value >= 1 && *value <= kMostJobs;
+}
+
 bool parseChoice(const std::string& text, const char* one, const char* zero, std::optional<int>& value)
 {
     if (text != one && text != zero)
@@ -140,6 +149,7 @@ const std::map<std::string, OptionSpec>& optionTable()
         {"--gain",
          {BODE_ONLY, NOT_SETUP, true,
           [](CliOptions& o, OptionValue v) { return parseChoice(v, "linear", "db", o.linearGain); }}},
+        {"--jobs", {ANY_ANALYSIS, NOT_SETUP, true, [](CliOptions& o, OptionValue v) { return parseJobs(v, o.jobs); }}},
         {"--code", {ANY_ANALYSIS, NOT_SETUP, false, [](CliOptions& o, OptionValue) { return o.code = true; }}},
         {"--points", {ANY_ANALYSIS, NOT_SETUP, false, [](CliOptions& o, OptionValue) { return o.points = true; }}},
         {"--csv",
@@ -271,6 +281,12 @@ void applySetup(const CliOptions& o, AnalysisSettings& s)
     }
     s.useProgramFreq = bode && o.fromProgram ? 1 : 0;
     s.useProgramTime = !bode && o.fromProgram ? 1 : 0;
+}
+
+void applyJobs(const CliOptions& o)
+{
+    if (o.jobs)
+        setEngineSettings(EngineSettings{*o.jobs, PATH_FASTEST});
 }
 
 void applyDisplay(const CliOptions& o, BodeDisplaySettings& bode)

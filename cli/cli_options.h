@@ -24,6 +24,8 @@ struct CliOptions {
     std::optional<int> radianUnits;
     std::optional<int> linearGain;
 
+    std::optional<int> jobs;  // threads; default: one per core
+
     bool code = false;
     bool points = false;
     std::string csvPath;  // empty: standard output
@@ -34,11 +36,16 @@ struct CliOptions {
 
 extern const char* const kCliUsage;
 
+// --jobs takes 1 to this many threads.
+constexpr int kMostJobs = 256;
+
 // false with error set when the arguments do not form a valid command.
 bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std::string& error);
 
 // The run inputs the options ask for, over the view's defaults.
 void applySetup(const CliOptions& options, AnalysisSettings& settings);
+// The number of threads the engines use.
+void applyJobs(const CliOptions& options);
 // The Bode pane's unit and gain switches, applied after the run.
 void applyDisplay(const CliOptions& options, BodeDisplaySettings& bode);
 // The canvas of the graph image, with the graph rectangle that a new view

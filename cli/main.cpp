@@ -89,6 +89,7 @@ int runCommand(const CliOptions& options)
     }
     auto view = std::make_unique<ViewData>();
     applySetup(options, view->settings);
+    applyJobs(options);
     CliHooks hooks(program);
     const RunOutcome outcome = options.analysis == CLI_BODE
                                    ? RunBodeAnalysis(*view, hooks, view->settings.useProgramFreq)

@@ -130,6 +130,8 @@ TEST(Cli, UsageErrors)
         "bode --units deg " + file,
         "bode --csv",
         "bode --loud " + file,
+        "bode --jobs 0 " + file,
+        "filt --jobs 257 " + file,
     };
     for (const std::string& args : argumentLists) {
         const CliResult r = runCli(args);
@@ -218,5 +220,17 @@ TEST(Cli, TextOutputLoadsNoQtLibrary)
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_NE(r.err.find("libstdc++"), std::string::npos) << "the loader reports the libraries it loads";
         EXPECT_EQ(r.err.find("libQt"), std::string::npos) << command;
+    }
+}
+
+TEST(Cli, AnyNumberOfJobsWritesTheSameBytes)
+{
+    const std::string file = writeFile("jobs.txt", kSampleProgram);
+    const CliResult one = runCli("filt --count 300 --filt 4,0,40,0.2 --jobs 1 " + file);
+    ASSERT_EQ(one.status, 0) << one.err;
+    for (const char* jobs : {"2", "7"}) {
+        const CliResult r = runCli(std::string("filt --count 300 --filt 4,0,40,0.2 --jobs ") + jobs + " " + file);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, one.out) << jobs << " jobs";
     }
 }
