@@ -1,5 +1,6 @@
-// A Bode run of 2047 points and a FILT run of 2048 points of the sample
-// program, each from the program text to the CSV text.
+// Whole runs of the sample program, from the program text to the CSV text, as
+// brenno-cli does them: a Bode run of 2047 points, and the heavy FILT of 2048
+// points of 405 evaluations each (K1 = 200).
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -17,10 +18,10 @@ constexpr const char* kSampleProgram =
 
 using AnalysisRun = RunOutcome (*)(ViewData&, AnalysisHooks&, int);
 
-void runToCsv(benchmark::State& state, AnalysisRun run, int AnalysisSettings::*count, int points)
+void runToCsv(benchmark::State& state, AnalysisRun run, void (*setUp)(AnalysisSettings&), int points)
 {
     auto view = std::make_unique<ViewData>();
-    view->settings.*count = points;
+    setUp(view->settings);
     QuietHooks hooks(kSampleProgram);
     for (auto _ : state) {
         if (run(*view, hooks, 0) != RUN_CLEAN || view->pointCount != points)
@@ -30,9 +31,20 @@ void runToCsv(benchmark::State& state, AnalysisRun run, int AnalysisSettings::*c
     freeWorkAreas();
 }
 
-BENCHMARK_CAPTURE(runToCsv, bode_2047_points, RunBodeAnalysis, &AnalysisSettings::sweepCount, 2047)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(runToCsv, filt_2048_points, RunFiltAnalysis, &AnalysisSettings::timeCount, 2048)
-    ->Unit(benchmark::kMillisecond);
+void bode2047(AnalysisSettings& s)
+{
+    s.sweepCount = 2047;
+}
+
+void heavyFilt(AnalysisSettings& s)
+{
+    s.timeStart = 0.01;
+    s.timeEnd = 5;
+    s.timeCount = 2048;
+    s.filtK1 = 200;
+}
+
+BENCHMARK_CAPTURE(runToCsv, bode_2047_points, RunBodeAnalysis, bode2047, 2047)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(runToCsv, heavy_filt_2048_points, RunFiltAnalysis, heavyFilt, 2048)->Unit(benchmark::kMillisecond);
 
 }  // namespace

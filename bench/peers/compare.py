@@ -1,0 +1,98 @@
+"""brenno-cli side by side with its peers, whole processes on this machine:
+the heavy FILT of the sample against plain Python, the transcendental FILT
+against numpy (each CSV checked byte for byte against brenno-cli's), the
+FILT of the sample at the term cap, and the start of a short text run.
+Prints the medians of paired runs and the ratios."""
+
+import argparse
+import json
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+PROGRAMS = {
+    "sample": "H(s) = (1-exp(-s*1.2))/s;\r\nFREQ 0.1, 10, 80, GEO;\r\nTIME 0.01, 5, 80;\r\n"
+              "FILT 4.0, 0.0, 4.0, 0.2;\r\nPROBE H(s);\r\n/* 0-order Hold (sampling period 1.2sec) */\r\n",
+    "transcendental": "H(s) = exp(-0.1*s)*sinh(0.5*sqrt(s))/sinh(sqrt(s))/s;\r\nPROBE H(s);\r\n",
+}
+
+HEAVY_FILT = ["--start", "0.01", "--end", "5", "--count", "2048", "--filt", "4,0,200,0.2"]
+CAPPED_FILT = ["--start", "0.01", "--end", "5", "--count", "2048", "--filt", "4,0,1e9,0.2"]
+
+
+def run(command):
+    """Seconds of wall time and the standard output."""
+    start = time.perf_counter()
+    done = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=False)
+    return time.perf_counter() - start, done.stdout
+
+
+def side_by_side(ours, theirs, rounds):
+    """Median seconds of each, run in pairs whose order alternates."""
+    our_times, their_times = [], []
+    for i in range(rounds):
+        pair = [(ours, our_times), (theirs, their_times)]
+        for command, times in pair if i % 2 == 0 else reversed(pair):
+            times.append(run(command)[0])
+    return statistics.median(our_times), statistics.median(their_times)
+
+
+def peer_command(peer, function):
+    script = os.path.join(HERE, "filt_%s.py" % peer)
+    return [sys.executable, script, function] + HEAVY_FILT
+
+
+def compare_with_peer(cli, files, function, peer, target, rounds):
+    ours = [cli, "filt"] + HEAVY_FILT + [files[function]]
+    theirs = peer_command(peer, function)
+    same = run(ours)[1] == run(theirs)[1]
+    our_median, their_median = side_by_side(ours, theirs, rounds)
+    ratio = their_median / our_median
+    print("%-34s brenno-cli %8.3f s   %-12s %8.3f s   %6.1f x faster (target %g x)   CSV %s" % (
+        "heavy FILT, " + function, our_median, "plain Python" if peer == "plain" else "numpy", their_median,
+        ratio, target, "identical" if same else "DIFFERS"))
+    return same
+
+
+def capped_filt(cli, files, rounds):
+    times = [run([cli, "filt"] + CAPPED_FILT + [files["sample"]])[0] for _ in range(rounds)]
+    print("%-34s brenno-cli %8.3f s   (target below 1 s)" % ("FILT at the term cap, sample", statistics.median(times)))
+
+
+def text_run_start(cli, files):
+    """A two-point Bode run to standard output, timed by hyperfine without a shell."""
+    with tempfile.NamedTemporaryFile(suffix=".json") as report:
+        command = "%s bode --count 2 %s" % (cli, files["sample"])
+        subprocess.run(["hyperfine", "--shell=none", "--warmup", "20", "--runs", "300", "--export-json",
+                        report.name, "--style", "none", command], stdout=subprocess.DEVNULL, check=True)
+        result = json.load(open(report.name))["results"][0]
+    print("%-34s brenno-cli %8.2f ms median, %.2f ms mean   (target below 3 ms)" % (
+        "start of a text run", result["median"] * 1000, result["mean"] * 1000))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("cli", help="the brenno-cli to measure")
+    parser.add_argument("--rounds", type=int, default=7, help="paired runs per comparison")
+    arguments = parser.parse_args()
+    cli = os.path.abspath(arguments.cli)
+    with tempfile.TemporaryDirectory() as folder:
+        files = {}
+        for name, text in PROGRAMS.items():
+            files[name] = os.path.join(folder, name + ".txt")
+            with open(files[name], "wb") as program:
+                program.write(text.encode("ascii"))
+        same = compare_with_peer(cli, files, "sample", "plain", 20, arguments.rounds)
+        same &= compare_with_peer(cli, files, "transcendental", "numpy", 3, arguments.rounds)
+        capped_filt(cli, files, arguments.rounds)
+        text_run_start(cli, files)
+    sys.exit(0 if same else 1)
+
+
+if __name__ == "__main__":
+    main()
