@@ -27,6 +27,12 @@ bool isCaptionButton(QStyle::StandardPixmap icon)
            icon == QStyle::SP_TitleBarNormalButton;
 }
 
+bool isExclusiveMenuItem(const QStyleOption* option)
+{
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    return item && item->checkType == QStyleOptionMenuItem::Exclusive;
+}
+
 QLinearGradient verticalGradient(const QRect& area, QRgb top, QRgb bottom)
 {
     QLinearGradient gradient(area.topLeft(), area.bottomLeft());
@@ -74,6 +80,10 @@ void ApplicationLookStyle::drawControl(ControlElement element, const QStyleOptio
         drawDockTitle(option, painter, widget);
         return;
     }
+    if (element == CE_MenuItem) {
+        drawMenuItem(option, painter, widget);
+        return;
+    }
     if (!colors_.classic) {
         switch (element) {
         case CE_ToolBar:
@@ -95,6 +105,10 @@ void ApplicationLookStyle::drawPrimitive(PrimitiveElement element, const QStyleO
 {
     if (!colors_.classic && element == PE_PanelButtonTool && (option->state & State_AutoRaise)) {
         drawHotToolButton(option, painter);
+        return;
+    }
+    if (element == PE_IndicatorMenuCheckMark && isExclusiveMenuItem(option)) {
+        drawMenuRadioDot(option, painter);
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -154,6 +168,36 @@ void ApplicationLookStyle::drawMenuBarItem(const QStyleOption* option, QPainter*
     const QPalette::ColorRole role = hot ? QPalette::HighlightedText : QPalette::WindowText;
     drawItemText(painter, item->rect, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, item->palette,
                  item->state & State_Enabled, item->text, role);
+    painter->restore();
+}
+
+// Menus are drawn on the base colour, in the text colour; a look whose button
+// text is light (the black one) would otherwise draw the radio dot of the chosen
+// entry light on light.
+void ApplicationLookStyle::drawMenuItem(const QStyleOption* option, QPainter* painter, const QWidget* widget) const
+{
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (!item) {
+        QProxyStyle::drawControl(CE_MenuItem, option, painter, widget);
+        return;
+    }
+    QStyleOptionMenuItem marked = *item;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        marked.palette.setColor(group, QPalette::ButtonText, item->palette.color(group, QPalette::Text));
+    QProxyStyle::drawControl(CE_MenuItem, &marked, painter, widget);
+}
+
+// The classic base style marks every checked entry with a tick; one of a group
+// of choices gets a round dot instead, as in the other looks.
+void ApplicationLookStyle::drawMenuRadioDot(const QStyleOption* option, QPainter* painter) const
+{
+    const bool selected = option->state & State_Selected;
+    const qreal diameter = qMin(qMin(option->rect.width(), option->rect.height()) * 0.5, 7.0);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(option->palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawEllipse(QRectF(option->rect).center(), diameter / 2, diameter / 2);
     painter->restore();
 }
 

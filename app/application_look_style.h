@@ -36,6 +36,8 @@ private:
     void drawBar(const QRect& fill, const QRect& span, QPainter* painter) const;
     void drawMenuBarItem(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
     void drawHotToolButton(const QStyleOption* option, QPainter* painter) const;
+    void drawMenuItem(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
+    void drawMenuRadioDot(const QStyleOption* option, QPainter* painter) const;
     void drawDockTitle(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
     QIcon captionButtonIcon(StandardPixmap icon) const;
 

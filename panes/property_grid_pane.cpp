@@ -3,12 +3,13 @@
 #include <QEvent>
 #include <QVBoxLayout>
 
+#include "panes/expand_all_icon.h"
 #include "panes/property_grid_list_font.h"
 #include "panes/property_grid_settings.h"
 
 PropertiesToolBar::PropertiesToolBar(const QIcon& runIcon, const QString& runTip, QWidget* parent)
     : QToolBar(parent),
-      expandAll_(addAction(QIcon(QStringLiteral(":/panes/property_grid_expand_all.svg")), QString())),
+      expandAll_(addAction(expandAllIcon(palette()), QString())),
       run_(nullptr)
 {
     addSeparator();
@@ -17,6 +18,14 @@ PropertiesToolBar::PropertiesToolBar(const QIcon& runIcon, const QString& runTip
     setMovable(false);
     setFloatable(false);
     setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+// A new look brings a new toolbar colour, and the image follows it.
+void PropertiesToolBar::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        expandAll_->setIcon(expandAllIcon(palette()));
+    QToolBar::changeEvent(event);
 }
 
 PropertyGridPane::PropertyGridPane(QWidget* parent) : QDockWidget(parent), listFont_(paneListFont()) {}

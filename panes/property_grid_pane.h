@@ -16,6 +16,9 @@ public:
     QAction* expandAllAction() const { return expandAll_; }
     QAction* runAction() const { return run_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QAction* expandAll_;
     QAction* run_;
