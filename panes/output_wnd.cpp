@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "panes/detachable_tabs.h"
 #include "panes/listing_table.h"
 #include "panes/property_grid_list_font.h"
 
@@ -83,6 +84,7 @@ COutputWnd::COutputWnd(QWidget* parent)
     tabs_->addTab(compileEdit_, QStringLiteral("コンパイル"));
     tabs_->addTab(codeList_, QStringLiteral("内部コード"));
     tabs_->addTab(resultList_, QStringLiteral("グラフデータ"));
+    new DetachableTabs(tabs_);
     setWidget(tabs_);
 
     SetCompileOutput(QString::fromUtf8(kInitialCompileText));
