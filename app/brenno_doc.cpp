@@ -48,4 +48,5 @@ void CBrennoDoc::setPathName(const QString& path)
 {
     pathName_ = QFileInfo(path).absoluteFilePath();
     SetTitle(QFileInfo(path).fileName());
+    emit pathNameChanged(pathName_);
 }

@@ -38,6 +38,8 @@ public:
 
 signals:
     void titleChanged(const QString& title);
+    // The document is named after a file it opened or saved.
+    void pathNameChanged(const QString& path);
 
 private:
     void setPathName(const QString& path);

@@ -24,7 +24,8 @@ QString withoutMnemonic(QString text)
 void collectFromMenu(const QMenu* menu, const QString& category, QList<MenuCommand>& commands)
 {
     for (QAction* action : menu->actions()) {
-        if (action->isSeparator())
+        // Hidden entries (unused places of the recent-file list) are no commands to offer.
+        if (action->isSeparator() || !action->isVisible())
             continue;
         if (action->menu()) {
             collectFromMenu(action->menu(), category, commands);

@@ -20,6 +20,7 @@
 #include "app/command_table.h"
 #include "app/file_drop_router.h"
 #include "app/key_state_indicators.h"
+#include "app/recent_files.h"
 #include "app/toolbar_commands.h"
 #include "app/toolbar_customizer.h"
 #include "app/user_images.h"
@@ -36,6 +37,7 @@ namespace {
 const char kAppTitle[] = "Brenno";
 const char kGeometryKey[] = "MainFrame/Geometry";
 const char kStateKey[] = "MainFrame/State";
+const char kStatusBarKey[] = "MainFrame/StatusBar";
 constexpr int kSeparator = 0;
 
 void placePane(QDockWidget* pane, const char* caption, const char* objectName, const char* icon)
@@ -87,6 +89,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     restoreLayout();
 
     connect(document_, &CBrennoDoc::titleChanged, this, &CMainFrame::updateCaption);
+    connect(document_, &CBrennoDoc::pathNameChanged, recentFiles_, &RecentFiles::add);
     connect(editTextWnd_, &CEditTextWnd::modificationChanged, this, &CMainFrame::updateCaption);
     connect(editStateWatch_, &EditStateWatch::changed, this, &CMainFrame::UpdateCommandUI);
     document_->AttachView(view_);
@@ -158,6 +161,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     userToolbars_->save(*settings);
     settings->setValue(QLatin1String(kGeometryKey), saveGeometry());
     settings->setValue(QLatin1String(kStateKey), saveState());
+    settings->setValue(QLatin1String(kStatusBarKey), commandAction(ID_VIEW_STATUS_BAR)->isChecked());
     event->accept();
 }
 
@@ -189,8 +193,10 @@ void CMainFrame::createActions()
 void CMainFrame::createMenus()
 {
     menuBar()->setNativeMenuBar(false);
-    addMenu(QStringLiteral("ファイル(&F)"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, kSeparator, ID_SAVE_GRAPH_IMAGE,
-                                             ID_IMAGE_SIZE, kSeparator, ID_APP_EXIT});
+    QMenu* fileMenu = addMenu(QStringLiteral("ファイル(&F)"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, kSeparator,
+                                                               ID_SAVE_GRAPH_IMAGE, ID_IMAGE_SIZE, kSeparator, ID_APP_EXIT});
+    recentFiles_ = new RecentFiles(fileMenu, commandAction(ID_APP_EXIT), this);
+    connect(recentFiles_, &RecentFiles::openRequested, this, &CMainFrame::openRecentFile);
     addMenu(QStringLiteral("編集(&E)"), {ID_EDIT_UNDO, kSeparator, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE});
     addMenu(QStringLiteral("解析"),
             {ID_BODE_ANALYSIS, ID_FILT_ANALYSIS, ID_EDITOR_FONT, kSeparator, ID_SAVE_GRAPH_CSV});
@@ -311,6 +317,16 @@ void CMainFrame::restoreLayout()
     userToolbars_->restore(*settings);
     restoreGeometry(settings->value(QLatin1String(kGeometryKey)).toByteArray());
     restoreState(settings->value(QLatin1String(kStateKey)).toByteArray());
+    const bool statusBarShown = settings->value(QLatin1String(kStatusBarKey), true).toBool();
+    commandAction(ID_VIEW_STATUS_BAR)->setChecked(statusBarShown);
+    statusBar()->setVisible(statusBarShown);
+}
+
+// A recent file that can no longer be read leaves the list.
+void CMainFrame::openRecentFile(const QString& path)
+{
+    if (document_->OpenDocumentFile(path) == OpenOutcome::Failed)
+        recentFiles_->remove(path);
 }
 
 void CMainFrame::OnViewCustomize()

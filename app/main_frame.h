@@ -15,6 +15,7 @@ class QAction;
 class QActionGroup;
 class QMenu;
 class QToolBar;
+class RecentFiles;
 class UserToolbars;
 
 class CMainFrame : public QMainWindow {
@@ -31,6 +32,7 @@ public:
     CEditTextWnd* editTextWnd() const { return editTextWnd_; }
     QToolBar* mainToolBar() const { return mainToolBar_; }
     UserToolbars* userToolbars() const { return userToolbars_; }
+    RecentFiles* recentFiles() const { return recentFiles_; }
     QAction* commandAction(int id) const { return actions_.value(id); }
     int appLook() const { return appLook_; }
 
@@ -62,6 +64,7 @@ private:
     void OnViewCustomize();
     void focusAdjacentPane(int step);
     void updateCaption();
+    void openRecentFile(const QString& path);
 
     CBrennoDoc* document_;
     CBrennoView* view_;
@@ -71,6 +74,7 @@ private:
     CEditTextWnd* editTextWnd_ = nullptr;
     QToolBar* mainToolBar_ = nullptr;
     UserToolbars* userToolbars_ = nullptr;
+    RecentFiles* recentFiles_ = nullptr;
     QMap<int, QAction*> actions_;
     QActionGroup* lookGroup_ = nullptr;
     EditStateWatch* editStateWatch_;

@@ -89,6 +89,19 @@ private slots:
         QVERIFY(isCustomizeButton(frame_->mainToolBar()->actions().last()));
     }
 
+    void statusBarHiddenFromTheMenuStaysHiddenAfterRestart()
+    {
+        startFrame();
+        frame_->commandAction(ID_VIEW_STATUS_BAR)->trigger();
+        QVERIFY(frame_->statusBar()->isHidden());
+        restartFrame();
+        QVERIFY(frame_->statusBar()->isHidden());
+        QVERIFY(!frame_->commandAction(ID_VIEW_STATUS_BAR)->isChecked());
+        frame_->commandAction(ID_VIEW_STATUS_BAR)->trigger();
+        restartFrame();
+        QVERIFY(frame_->statusBar()->isVisible());
+    }
+
     void customiseCommandOpensTheDialog()
     {
         startFrame();

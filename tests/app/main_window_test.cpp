@@ -28,12 +28,13 @@ const QString kSample = QStringLiteral(
     "H(s) = (1-exp(-s*1.2))/s;\r\nFREQ 0.1, 10, 80, GEO;\r\nTIME 0.01, 5, 80;\r\nFILT 4.0, 0.0, 4.0, 0.2;\r\n"
     "PROBE H(s);\r\n/* 0-order Hold (sampling period 1.2sec) */\r\n");
 
-// Entry texts of a menu in order; a separator is "-", a submenu its title.
+// Entry texts of a menu in order as shown; a separator is "-", a submenu its title.
 QStringList entriesOf(const QMenu* menu)
 {
     QStringList entries;
     for (const QAction* action : menu->actions())
-        entries.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        if (action->isVisible())
+            entries.append(action->isSeparator() ? QStringLiteral("-") : action->text());
     return entries;
 }
 
