@@ -24,7 +24,19 @@ constexpr int kCaptionIconSize = 10;
 bool isCaptionButton(QStyle::StandardPixmap icon)
 {
     return icon == QStyle::SP_TitleBarCloseButton || icon == QStyle::SP_DockWidgetCloseButton ||
-           icon == QStyle::SP_TitleBarNormalButton;
+           icon == QStyle::SP_TitleBarNormalButton || icon == SP_PanePinned || icon == SP_PaneUnpinned;
+}
+
+// A drawing pin seen from the side: head, collar and needle, upright or lying with the needle left.
+void drawPin(QPainter& painter, bool lying)
+{
+    if (lying) {
+        painter.translate(kCaptionIconSize, 0);
+        painter.rotate(90);
+    }
+    painter.drawRect(QRectF(3, 1, 3, 4));
+    painter.drawLine(QPointF(1.5, 5.5), QPointF(7.5, 5.5));
+    painter.drawLine(QPointF(4.5, 5.5), QPointF(4.5, 9));
 }
 
 bool isExclusiveMenuItem(const QStyleOption* option)
@@ -129,7 +141,9 @@ QIcon ApplicationLookStyle::captionButtonIcon(StandardPixmap icon) const
     QPainter painter(&pixmap);
     painter.setPen(QPen(QColor(colors_.classic ? colors_.buttonText : colors_.captionText), 1.5));
     const int last = kCaptionIconSize - 2;
-    if (icon == SP_TitleBarNormalButton) {
+    if (icon == SP_PanePinned || icon == SP_PaneUnpinned) {
+        drawPin(painter, icon == SP_PaneUnpinned);
+    } else if (icon == SP_TitleBarNormalButton) {
         painter.drawRect(QRectF(3.5, 1.5, last - 3, last - 3));
         painter.drawRect(QRectF(1.5, 3.5, last - 3, last - 3));
     } else {

@@ -18,6 +18,11 @@ struct LookColors {
 
 QPalette lookPalette(const LookColors& colors);
 
+// Pane caption images of our own, beside the float and close buttons: the pin
+// of a docked pane, upright, and of a pane hidden at the window's edge, lying.
+constexpr QStyle::StandardPixmap SP_PanePinned = QStyle::StandardPixmap(QStyle::SP_CustomBase + 1);
+constexpr QStyle::StandardPixmap SP_PaneUnpinned = QStyle::StandardPixmap(QStyle::SP_CustomBase + 2);
+
 class ApplicationLookStyle : public QProxyStyle {
     Q_OBJECT
 public:

@@ -15,6 +15,7 @@
 #include "app/about_dlg.h"
 #include "app/app_settings.h"
 #include "app/application_look.h"
+#include "app/auto_hide_area.h"
 #include "app/brenno_doc.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
@@ -68,10 +69,11 @@ CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent),
       document_(new CBrennoDoc(this)),
       view_(new CBrennoView(this)),
+      autoHideArea_(new AutoHideArea(this, view_)),
       editStateWatch_(new EditStateWatch(this))
 {
     appLook_ = readApplicationLook(*openAppSettings());
-    setCentralWidget(view_);
+    setCentralWidget(autoHideArea_);
     resize(800, 600);
     setMinimumSize(800, 600);
     // Several files open one after the other; the last one stays in the editor.
@@ -162,6 +164,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     settings->setValue(QLatin1String(kGeometryKey), saveGeometry());
     settings->setValue(QLatin1String(kStateKey), saveState());
     settings->setValue(QLatin1String(kStatusBarKey), commandAction(ID_VIEW_STATUS_BAR)->isChecked());
+    autoHideArea_->save(*settings);
     event->accept();
 }
 
@@ -233,7 +236,8 @@ QMenu* CMainFrame::createPaneListMenu()
         menu->clear();
         for (QToolBar* toolBar : findChildren<QToolBar*>(QString(), Qt::FindDirectChildrenOnly))
             menu->addAction(toolBar->toggleViewAction());
-        for (QDockWidget* pane : findChildren<QDockWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        // Panes hidden at an edge and tabs torn off the output pane included.
+        for (QDockWidget* pane : findChildren<QDockWidget*>())
             menu->addAction(pane->toggleViewAction());
         menu->addSeparator();
         menu->addAction(commandAction(ID_VIEW_CUSTOMIZE));
@@ -287,6 +291,9 @@ void CMainFrame::createDockPanes()
     placePane(propertiesWndFilt_, "FILT 設定", "PropertiesWndFILT", "filt");
     placePane(editTextWnd_, "プログラム ソース", "EditTextWnd", nullptr);
 
+    for (QDockWidget* pane : QList<QDockWidget*>{outputWnd_, propertiesWndBode_, propertiesWndFilt_, editTextWnd_})
+        autoHideArea_->managePane(pane);
+
     const auto route = [this](int id) { OnCommand(id); };
     connect(editTextWnd_, &CEditTextWnd::commandSent, this, route);
     connect(propertiesWndBode_, &CPropertiesWndBODE::commandSent, this, route);
@@ -317,6 +324,7 @@ void CMainFrame::restoreLayout()
     userToolbars_->restore(*settings);
     restoreGeometry(settings->value(QLatin1String(kGeometryKey)).toByteArray());
     restoreState(settings->value(QLatin1String(kStateKey)).toByteArray());
+    autoHideArea_->restore(*settings);
     const bool statusBarShown = settings->value(QLatin1String(kStatusBarKey), true).toBool();
     commandAction(ID_VIEW_STATUS_BAR)->setChecked(statusBarShown);
     statusBar()->setVisible(statusBarShown);

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QMap>
 
+class AutoHideArea;
 class CBrennoDoc;
 class CBrennoView;
 class CEditTextWnd;
@@ -33,6 +34,7 @@ public:
     QToolBar* mainToolBar() const { return mainToolBar_; }
     UserToolbars* userToolbars() const { return userToolbars_; }
     RecentFiles* recentFiles() const { return recentFiles_; }
+    AutoHideArea* autoHideArea() const { return autoHideArea_; }
     QAction* commandAction(int id) const { return actions_.value(id); }
     int appLook() const { return appLook_; }
 
@@ -68,6 +70,7 @@ private:
 
     CBrennoDoc* document_;
     CBrennoView* view_;
+    AutoHideArea* autoHideArea_;
     COutputWnd* outputWnd_ = nullptr;
     CPropertiesWndBODE* propertiesWndBode_ = nullptr;
     CPropertiesWndFILT* propertiesWndFilt_ = nullptr;
