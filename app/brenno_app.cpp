@@ -3,11 +3,13 @@
 #include <cstdio>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 #include <QSessionManager>
 
 #include "app/brenno_doc.h"
+#include "app/instance_hand_over.h"
 #include "app/main_frame.h"
 #include "app/qt_translations.h"
 #include "app/single_instance.h"
@@ -25,24 +27,51 @@ CBrennoApp::CBrennoApp(int& argc, char** argv) : QApplication(argc, argv)
 
 CBrennoApp::~CBrennoApp() = default;
 
-bool CBrennoApp::InitInstance(const QString& file)
+CBrennoApp::StartOutcome CBrennoApp::InitInstance(const QString& file)
 {
-    // A second copy leaves without a word and without waking the first one.
     instance_ = std::make_unique<SingleInstance>(SingleInstance::defaultLockPath());
     const SingleInstance::Outcome lock = instance_->acquire();
     if (lock == SingleInstance::Outcome::HeldByAnotherCopy)
-        return false;
+        return handOver(file);
+    if (lock == SingleInstance::Outcome::Acquired)
+        listenForHandOvers();
 
     mainFrame_ = std::make_unique<CMainFrame>();
     if (file.isEmpty())
         mainFrame_->document()->OnNewDocument();
     else if (mainFrame_->document()->OpenDocumentFile(file) != OpenOutcome::Opened)
-        return false;
+        return StartOutcome::Failed;
     connect(this, &QGuiApplication::commitDataRequest, this, &CBrennoApp::commitData);
+    if (handOverServer_)
+        connect(handOverServer_.get(), &HandOverServer::handedOver, mainFrame_.get(), &CMainFrame::OnHandOver);
     mainFrame_->show();
     if (lock == SingleInstance::Outcome::Unavailable)
         reportUnavailableLock();
-    return true;
+    return StartOutcome::Started;
+}
+
+// The running copy opens the file as it would a dropped one, so a name relative
+// to this start's folder is made absolute here.
+CBrennoApp::StartOutcome CBrennoApp::handOver(const QString& file)
+{
+    const QString path = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    QString error;
+    if (handOverToRunningCopy(handOverSocketPath(instance_->lockPath()), path, error))
+        return StartOutcome::HandedOver;
+    std::fprintf(stderr, "brenno: another copy of Brenno is running but does not answer: %s\n", qPrintable(error));
+    return StartOutcome::Failed;
+}
+
+// Listening starts before the window is built, so that a second start in the
+// meantime finds this copy; its request waits until the window is up.
+void CBrennoApp::listenForHandOvers()
+{
+    handOverServer_ = std::make_unique<HandOverServer>();
+    QString error;
+    if (!handOverServer_->listen(handOverSocketPath(instance_->lockPath()), error)) {
+        std::fprintf(stderr, "brenno: later starts cannot hand their files to this copy: %s\n", qPrintable(error));
+        handOverServer_.reset();
+    }
 }
 
 // Brenno still starts: a lock that cannot be had must not stop the user's work,

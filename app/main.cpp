@@ -26,7 +26,10 @@ int main(int argc, char* argv[])
         break;
     }
     CBrennoApp app(argc, argv);
-    if (!app.InitInstance(QString::fromLocal8Bit(commandLine.file.c_str())))
-        return 1;
-    return app.exec();
+    switch (app.InitInstance(QString::fromLocal8Bit(commandLine.file.c_str()))) {
+    case CBrennoApp::StartOutcome::Started: return app.exec();
+    case CBrennoApp::StartOutcome::HandedOver: return 0;
+    case CBrennoApp::StartOutcome::Failed: break;
+    }
+    return 1;
 }

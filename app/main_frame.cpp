@@ -337,6 +337,31 @@ void CMainFrame::openRecentFile(const QString& path)
         recentFiles_->remove(path);
 }
 
+// A file handed over while an earlier one is still opening (its question about
+// unsaved edits open) waits for it, so that the files open in the order they came.
+void CMainFrame::OnHandOver(const QString& path)
+{
+    bringToFront();
+    if (path.isEmpty())
+        return;
+    handOvers_.append(path);
+    if (handOvers_.size() > 1)
+        return;
+    while (!handOvers_.isEmpty()) {
+        document_->OpenDocumentFile(handOvers_.constFirst());
+        handOvers_.removeFirst();
+    }
+}
+
+void CMainFrame::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
 void CMainFrame::OnViewCustomize()
 {
     CToolbarCustomizeDlg(userToolbars_, this).exec();

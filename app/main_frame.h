@@ -3,6 +3,7 @@
 #pragma once
 #include <QMainWindow>
 #include <QMap>
+#include <QStringList>
 
 class AutoHideArea;
 class CBrennoDoc;
@@ -44,6 +45,9 @@ public:
     void UpdateCommandUI();
     // Restyles the whole application in the look, records it and stores it in the settings.
     void ApplyLook(int look);
+    // Another start of Brenno handed its file (or none) to this copy: the window
+    // comes to the front, then the file opens as a dropped one does.
+    void OnHandOver(const QString& path);
 
 protected:
     bool event(QEvent* event) override;
@@ -67,6 +71,7 @@ private:
     void focusAdjacentPane(int step);
     void updateCaption();
     void openRecentFile(const QString& path);
+    void bringToFront();
 
     CBrennoDoc* document_;
     CBrennoView* view_;
@@ -81,5 +86,6 @@ private:
     QMap<int, QAction*> actions_;
     QActionGroup* lookGroup_ = nullptr;
     EditStateWatch* editStateWatch_;
+    QStringList handOvers_;  // files handed over, the first one opening
     int appLook_;
 };

@@ -1,14 +1,27 @@
-// Helpers for the application tests: a private settings store and answers to message boxes.
+// Helpers for the application tests: a private settings store, answers to
+// message boxes, and a user of their own for the program started as a process.
 #pragma once
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcessEnvironment>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+
+// The environment of a user of their own: runtime folder (where the lock lives)
+// and settings in home, and no display.
+inline QProcessEnvironment environmentOfUser(const QTemporaryDir& home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", home.path());
+    environment.insert("XDG_CONFIG_HOME", home.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    return environment;
+}
 
 // Keeps the user's own settings out of reach for the life of the test process.
 inline void useTemporarySettings(const QTemporaryDir& directory)
