@@ -25,27 +25,40 @@ const char* const kCliUsage =
     "  --units hz|rad      frequency in Hz and phase in degrees, or rad/s and radians\n"
     "  --gain db|linear    gain in dB or linear\n"
     "Output\n"
-    "  --csv FILE          write the CSV to FILE instead of standard output\n"
+    "  --csv FILE          write the CSV to FILE (\"-\": standard output)\n"
     "  --code              print the internal-code listing instead of the CSV\n"
     "  --points            print the graph-data listing instead of the CSV\n"
-    "  --image FILE        draw the graph into FILE (.bmp .jpg .png .tif .svg .pdf)\n"
+    "  --image FILE        draw the graph into FILE (.bmp .jpg .png .tif .svg .pdf;\n"
+    "                      \"-\": PNG to standard output)\n"
     "  --size WxH          the image size, 400..2000 x 300..2000 (default 400x300)\n"
     "  --fit               draw the graph filling the image, with room for its labels\n"
     "Evaluation\n"
     "  --jobs N            share the points out over N threads (default: one per core)\n"
+    "Information\n"
     "  --help              show this text\n"
+    "  --version           show the version\n"
+    "Numbers are read as strtod reads them (decimal or hexadecimal, finite), without\n"
+    "blanks around them.\n"
     "Exit status: 0 clean run, 1 failed run, 2 division by zero, 64 usage error.\n";
 
 namespace {
 
+// strtod and strtol skip blanks before a number but not after it; neither is
+// part of a number here.
+bool startsWithBlank(const std::string& text)
+{
+    return !text.empty() && std::isspace(static_cast<unsigned char>(text.front()));
+}
+
+// Whatever strtod reads in full as a finite number, an underflow to a
+// subnormal number or to zero included.
 bool parseNumber(const std::string& text, std::optional<double>& value)
 {
-    if (text.empty())
+    if (text.empty() || startsWithBlank(text))
         return false;
-    errno = 0;
     char* end = nullptr;
     const double parsed = std::strtod(text.c_str(), &end);
-    if (*end != '\0' || errno != 0 || !std::isfinite(parsed))
+    if (*end != '\0' || !std::isfinite(parsed))
         return false;
     value = parsed;
     return true;
@@ -53,7 +66,7 @@ bool parseNumber(const std::string& text, std::optional<double>& value)
 
 bool parseCount(const std::string& text, std::optional<int>& value)
 {
-    if (text.empty())
+    if (text.empty() || startsWithBlank(text))
         return false;
     errno = 0;
     char* end = nullptr;
@@ -175,6 +188,28 @@ bool parseAnalysis(const std::string& word, CliAnalysis& analysis)
     return true;
 }
 
+// --help and --version answer alone, wherever they stand among the options.
+bool takeInformationRequest(const std::string& arg, CliOptions& options)
+{
+    options.help = arg == "--help" || arg == "-h";
+    options.version = arg == "--version";
+    return options.help || options.version;
+}
+
+// One output at most may go to standard output, where they would run together.
+std::string standardOutputClash(const CliOptions& o)
+{
+    const bool csv = o.csvPath == kStandardStream;
+    const bool image = o.imagePath == kStandardStream;
+    const bool listings = o.code || o.points;
+    if (image && (csv || listings))
+        return std::string("--image - and ") + (csv ? "--csv -" : o.code ? "--code" : "--points") +
+               " would both write to standard output";
+    if (csv && listings)
+        return std::string("--csv - and ") + (o.code ? "--code" : "--points") + " would both write to standard output";
+    return std::string();
+}
+
 bool scopeFits(OptionScope scope, CliAnalysis analysis)
 {
     return scope == ANY_ANALYSIS || (scope == BODE_ONLY) == (analysis == CLI_BODE);
@@ -185,10 +220,8 @@ bool scopeFits(OptionScope scope, CliAnalysis analysis)
 bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std::string& error)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        options.help = true;
+    if (!args.empty() && takeInformationRequest(args[0], options))
         return true;
-    }
     if (args.empty() || !parseAnalysis(args[0], options.analysis)) {
         error = args.empty() ? "no analysis given" : "unknown analysis \"" + args[0] + "\"";
         return false;
@@ -206,10 +239,8 @@ bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std
             optionsEnded = true;
             continue;
         }
-        if (arg == "--help") {
-            options.help = true;
+        if (takeInformationRequest(arg, options))
             return true;
-        }
         std::string value;
         const size_t equals = arg.find('=');
         const bool inlineValue = equals != std::string::npos;
@@ -252,6 +283,9 @@ bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std
         error = std::string(options.imageSize ? "--size" : "--fit") + " needs --image";
         return false;
     }
+    error = standardOutputClash(options);
+    if (!error.empty())
+        return false;
     if (files.size() != 1) {
         error = files.empty() ? "no program file given" : "more than one program file given";
         return false;

@@ -11,7 +11,8 @@ enum CliAnalysis { CLI_BODE, CLI_FILT };
 struct CliOptions {
     CliAnalysis analysis = CLI_BODE;
     bool help = false;
-    std::string file;  // "-" is standard input
+    bool version = false;
+    std::string file;  // kStandardStream: standard input
 
     bool fromProgram = false;
     std::optional<double> start;
@@ -28,11 +29,15 @@ struct CliOptions {
 
     bool code = false;
     bool points = false;
-    std::string csvPath;  // empty: standard output
-    std::string imagePath;                // empty: no graph image
+    std::string csvPath;    // empty: standard output, unless an image is asked for
+    std::string imagePath;  // empty: no graph image; kStandardStream: PNG on standard output
     std::optional<CanvasSize> imageSize;  // default: the view's canvas
     bool fitGraph = false;                // the graph fills the image
 };
+
+// In place of a file name: standard input for the program, standard output
+// for --csv and --image.
+constexpr const char* kStandardStream = "-";
 
 extern const char* const kCliUsage;
 

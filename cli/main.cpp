@@ -10,6 +10,7 @@
 #include "cli/cli_hooks.h"
 #include "cli/cli_options.h"
 #include "cli/graph_image.h"
+#include "cli/graph_image_bytes.h"
 #include "cli/listing_text.h"
 #include "cli/program_input.h"
 #include "lang/workareas.h"
@@ -44,10 +45,19 @@ bool writeStandardOutput(const std::string& bytes)
     return false;
 }
 
-// The listings asked for, else the CSV unless it goes to a file.
-std::string standardOutputText(const CliOptions& options, const ViewData& view)
+bool writesToFile(const std::string& path) { return !path.empty() && path != kStandardStream; }
+
+// The picture for --image -, else the listings asked for, else the CSV unless
+// it goes to a file or a picture was asked for instead.
+bool standardOutputText(const CliOptions& options, const ViewData& view, std::string& text)
 {
-    std::string text;
+    if (options.imagePath == kStandardStream) {
+        std::string error;
+        if (graphPngBytes(view, text, error))
+            return true;
+        printError(error);
+        return false;
+    }
     if (options.code)
         text += listingText(codeListing());
     if (options.points) {
@@ -55,28 +65,30 @@ std::string standardOutputText(const CliOptions& options, const ViewData& view)
             text += '\n';
         text += listingText(resultListing(view));
     }
-    if (!options.code && !options.points && options.csvPath.empty() && options.imagePath.empty())
+    const bool csvByDefault = !options.code && !options.points && options.csvPath.empty() && options.imagePath.empty();
+    if (csvByDefault || options.csvPath == kStandardStream)
         text = graphCsvText(view);
-    return text;
+    return true;
 }
 
 bool writeResults(const CliOptions& options, const ViewData& view)
 {
-    if (!options.csvPath.empty()) {
+    if (writesToFile(options.csvPath)) {
         std::string error;
         if (!writeGraphCsvFile(options.csvPath, graphCsvText(view), error)) {
             printError(error);
             return false;
         }
     }
-    if (!options.imagePath.empty()) {
+    if (writesToFile(options.imagePath)) {
         std::string error;
         if (!writeGraphImage(options.imagePath, view, error)) {
             printError(error);
             return false;
         }
     }
-    return writeStandardOutput(standardOutputText(options, view));
+    std::string text;
+    return standardOutputText(options, view, text) && writeStandardOutput(text);
 }
 
 int runCommand(const CliOptions& options)
@@ -117,6 +129,10 @@ int main(int argc, char** argv)
     }
     if (options.help) {
         std::fputs(kCliUsage, stdout);
+        return kExitClean;
+    }
+    if (options.version) {
+        std::printf("brenno-cli %s\n", BRENNO_VERSION);
         return kExitClean;
     }
     const int status = runCommand(options);

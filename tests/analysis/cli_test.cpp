@@ -113,6 +113,58 @@ TEST(Cli, ExitStatusFollowsTheRunsEnding)
     }
 }
 
+// Whatever strtod reads in full as a finite number, and nothing with blanks around it.
+TEST(Cli, NumbersAreWhatStrtodReadsInFull)
+{
+    const std::string file = writeFile("numbers.txt", kSampleProgram);
+    const char* accepted[] = {
+        "bode --start 1e-308",      // subnormal
+        "bode --start 4.9e-324",    // the smallest subnormal
+        "bode --start 1e-999",      // underflows to zero
+        "bode --start 0x1p-4",      // hexadecimal
+        "bode --end +2E1",
+        "filt --filt 4,0,4,0x1p-3",
+    };
+    for (const char* args : accepted) {
+        const CliResult r = runCli(std::string(args) + " " + file);
+        EXPECT_NE(r.status, 64) << args << "\n" << r.err;
+    }
+    const char* refused[] = {
+        "bode --start inf",   "bode --start nan",  "bode --start 1e999",   "bode --start ''",
+        "bode --start ' 1'",  "bode --start '1 '", "bode --count ' 5'",    "bode --count '5 '",
+        "bode --count 5.0",   "filt --filt '4, 0,4,0.2'",
+    };
+    for (const char* args : refused) {
+        const CliResult r = runCli(std::string(args) + " " + file);
+        EXPECT_EQ(r.status, 64) << args;
+        EXPECT_NE(r.err.find("invalid value"), std::string::npos) << args << "\n" << r.err;
+    }
+}
+
+// "-" for --csv is standard output, never a file of that name.
+TEST(Cli, CsvToStandardOutputByName)
+{
+    const CliResult byDefault = runCli("bode -", kSampleProgram);
+    const CliResult named = runCli("bode --csv - -", kSampleProgram);
+    EXPECT_EQ(named.status, 0);
+    EXPECT_EQ(named.out, byDefault.out);
+    EXPECT_NE(access("-", F_OK), 0);
+
+    const CliResult clash = runCli("bode --csv - --points -", kSampleProgram);
+    EXPECT_EQ(clash.status, 64);
+    EXPECT_NE(clash.err.find("would both write to standard output"), std::string::npos) << clash.err;
+}
+
+TEST(Cli, VersionAnswersAlone)
+{
+    for (const char* args : {"--version", "bode --version"}) {
+        const CliResult r = runCli(args);
+        EXPECT_EQ(r.status, 0) << args;
+        EXPECT_EQ(r.out, "brenno-cli " BRENNO_VERSION "\n") << args;
+        EXPECT_EQ(r.err, "") << args;
+    }
+}
+
 TEST(Cli, UsageErrors)
 {
     const std::string file = writeFile("usage.txt", kSampleProgram);

@@ -48,6 +48,7 @@ private slots:
     void fullDiskKeepsTheOldImage_data();
     void fullDiskKeepsTheOldImage();
     void drawsFromAnInstallation();
+    void drawsToStandardOutputAsPng();
 
 private:
     QTemporaryDir dir_;
@@ -158,6 +159,24 @@ void CliImageTest::drawsFromAnInstallation()
     QVERIFY(process.waitForFinished(60000));
     QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
     QCOMPARE(QImage(path).size(), QSize(400, 300));
+}
+
+// "-" names standard output, where the picture goes as PNG; no file of that name appears.
+void CliImageTest::drawsToStandardOutputAsPng()
+{
+    QProcess process;
+    process.setWorkingDirectory(dir_.path());
+    process.start(BRENNO_CLI, {"bode", "--image", "-", "--size", "800x600", program_});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray out = process.readAllStandardOutput();
+    QVERIFY(out.startsWith("\x89PNG\r\n"));
+    QCOMPARE(QImage::fromData(out, "PNG").size(), QSize(800, 600));
+    QVERIFY(!QFile::exists(dir_.filePath("-")));
+
+    const CliRun clash = runCli({"bode", "--image", "-", "--csv", "-", program_});
+    QCOMPARE(clash.status, 64);
+    QVERIFY(clash.out.isEmpty());
 }
 
 QTEST_MAIN(CliImageTest)
