@@ -44,6 +44,7 @@ struct Engine {
     ParallelRunner runner;
     std::vector<std::unique_ptr<WorkerRoom>> rooms;
     int unitStart[kResultCapacity + 1];
+    int unitEvaluations[kResultCapacity];
     int unitCount = 0;
 };
 
@@ -114,11 +115,8 @@ void RunJob::runUnit(int unit, int worker)
     WorkerRoom& room = *engine_.rooms[worker];
     const int first = engine_.unitStart[unit];
     const int end = engine_.unitStart[unit + 1];
-    int count = 0;
-    for (int point = first; point < end; ++point) {
-        plan_.pointsOf(point, room.sRe + count, room.sIm + count);
-        count += plan_.evaluationsOf(point);
-    }
+    const int count = engine_.unitEvaluations[unit];
+    plan_.pointsOf(first, end, room.sRe, room.sIm);
     for (int from = 0; from < count; from += kBatchLanes) {
         if (stopped())
             return;
@@ -127,33 +125,32 @@ void RunJob::runUnit(int unit, int worker)
         if (progress_ != nullptr)
             progress_->evaluationsDone += n;
     }
-    count = 0;
-    for (int point = first; point < end; ++point) {
-        plan_.takeValues(point, room.re + count, room.im + count);
-        count += plan_.evaluationsOf(point);
-    }
+    plan_.takeValues(first, end, room.re, room.im);
 }
 
 // Consecutive points in units of about total / (threads * kUnitsPerThread)
-// evaluations; returns the total.
-long long divideIntoUnits(Engine& engine, const EvaluationPlan& plan)
+// evaluations, and of enough work each to be worth a thread; returns the total.
+long long divideIntoUnits(Engine& engine, const EvaluationPlan& plan, int instructions)
 {
+    const int points = plan.pointCount();
     long long total = 0;
-    for (int point = 0; point < plan.pointCount(); ++point)
+    for (int point = 0; point < points; ++point)
         total += plan.evaluationsOf(point);
     const long long wanted = total / (engine.runner.threads() * kUnitsPerThread);
-    const long long unitSize = std::clamp<long long>(wanted, kSmallestUnit, kPointEvaluationCapacity);
+    const long long worthAThread = currentSettings.unitWork / std::max(instructions, 1);
+    const long long unitSize =
+        std::clamp<long long>(std::max(wanted, worthAThread), kSmallestUnit, kPointEvaluationCapacity);
     engine.unitCount = 0;
-    long long inUnit = 0;
-    for (int point = 0; point < plan.pointCount(); ++point) {
+    for (int point = 0; point < points; ++point) {
         const int evaluations = plan.evaluationsOf(point);
-        if (point == 0 || inUnit + evaluations > unitSize) {
-            engine.unitStart[engine.unitCount++] = point;
-            inUnit = 0;
+        if (point > 0 && engine.unitEvaluations[engine.unitCount - 1] + evaluations <= unitSize) {
+            engine.unitEvaluations[engine.unitCount - 1] += evaluations;
+            continue;
         }
-        inUnit += evaluations;
+        engine.unitStart[engine.unitCount] = point;
+        engine.unitEvaluations[engine.unitCount++] = evaluations;
     }
-    engine.unitStart[engine.unitCount] = plan.pointCount();
+    engine.unitStart[engine.unitCount] = points;
     return total;
 }
 
@@ -172,7 +169,7 @@ BlockMode blockMode(const CompiledCode& code, int probe)
 void settleCells(const EvaluationPlan& plan, int probe, WorkerRoom& room)
 {
     const int last = plan.pointCount() - 1;
-    plan.pointsOf(last, room.sRe, room.sIm);
+    plan.pointsOf(last, last + 1, room.sRe, room.sIm);
     const int k = plan.evaluationsOf(last) - 1;
     const int counted = workAreas.divZeroCount;
     evaluateCompiled(q_complex(room.sRe[k], room.sIm[k]), probe);
@@ -194,10 +191,11 @@ EngineSettings engineSettings()
 bool evaluatePlan(EvaluationPlan& plan, int probe, RunProgress* progress)
 {
     Engine& e = engine();
-    const long long total = divideIntoUnits(e, plan);
+    const CompiledCode& code = currentCompiledCode();
+    const long long total = divideIntoUnits(e, plan, code.count);
     if (progress != nullptr)
         progress->evaluationsTotal = total;
-    const BlockMode mode = blockMode(currentCompiledCode(), probe);
+    const BlockMode mode = blockMode(code, probe);
     RunJob job(e, plan, probe, mode, progress);
     if (mode != BLOCK_BATCH) {
         for (int unit = 0; unit < e.unitCount; ++unit)

@@ -14,10 +14,11 @@ public:
     virtual int pointCount() const = 0;
     // How many values of s point needs, at most kPointEvaluationCapacity.
     virtual int evaluationsOf(int point) const = 0;
-    // The values of s of point, in the order a single evaluation takes them.
-    virtual void pointsOf(int point, double* sRe, double* sIm) const = 0;
-    // The probe's values at those s: the point's result. Called once per point.
-    virtual void takeValues(int point, const double* re, const double* im) = 0;
+    // The values of s of the points first .. end - 1, one point after the
+    // other, each in the order a single evaluation takes them.
+    virtual void pointsOf(int first, int end, double* sRe, double* sIm) const = 0;
+    // The probe's values at those s: the points' results. Called once per point.
+    virtual void takeValues(int first, int end, const double* re, const double* im) = 0;
 };
 
 constexpr int kPointEvaluationCapacity = 20480;
@@ -37,9 +38,15 @@ enum EvaluationPath {
     PATH_EVALUATOR,  // the evaluator itself, one s at a time
 };
 
+// A thread pays off once it is handed about a millisecond of work: this many
+// compiled instructions run.
+constexpr long long kWorthAThread = 200000;
+
 struct EngineSettings {
     int threads = 0;  // 0: one per core
     EvaluationPath path = PATH_FASTEST;
+    // The least work a unit of points is given (tests share small runs out finely).
+    long long unitWork = kWorthAThread;
 };
 
 // For the whole process; the application keeps the defaults, brenno-cli

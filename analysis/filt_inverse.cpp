@@ -29,16 +29,25 @@ public:
     int pointCount() const override { return points_; }
     int evaluationsOf(int point) const override { return 2 * pairs_[point] + kTailTerms; }
 
-    void pointsOf(int point, double* sRe, double* sIm) const override
+    void pointsOf(int first, int end, double* sRe, double* sIm) const override
     {
-        const FiltPoint p = at(point);
-        std::fill(sRe, sRe + filtTermCount(p), p.sigma);
-        filtTermOmegas(p, sIm);
+        for (int point = first; point < end; ++point) {
+            const FiltPoint p = at(point);
+            const int terms = filtTermCount(p);
+            std::fill(sRe, sRe + terms, p.sigma);
+            filtTermOmegas(p, sIm);
+            sRe += terms;
+            sIm += terms;
+        }
     }
 
-    void takeValues(int point, const double*, const double* im) override
+    void takeValues(int first, int end, const double*, const double* im) override
     {
-        workAreas.filtPoints[point].level = filtLevel(at(point), im);
+        for (int point = first; point < end; ++point) {
+            const FiltPoint p = at(point);
+            workAreas.filtPoints[point].level = filtLevel(p, im);
+            im += filtTermCount(p);
+        }
     }
 
 private:

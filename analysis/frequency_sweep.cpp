@@ -16,15 +16,18 @@ public:
     int pointCount() const override { return points_; }
     int evaluationsOf(int) const override { return 1; }
 
-    void pointsOf(int point, double* sRe, double* sIm) const override
+    void pointsOf(int first, int end, double* sRe, double* sIm) const override
     {
-        sRe[0] = 0;
-        sIm[0] = workAreas.sweepPoints[point].omega;
+        for (int point = first; point < end; ++point) {
+            *sRe++ = 0;
+            *sIm++ = workAreas.sweepPoints[point].omega;
+        }
     }
 
-    void takeValues(int point, const double* re, const double* im) override
+    void takeValues(int first, int end, const double* re, const double* im) override
     {
-        workAreas.sweepPoints[point].value = q_complex(re[0], im[0]);
+        for (int point = first; point < end; ++point)
+            workAreas.sweepPoints[point].value = q_complex(*re++, *im++);
     }
 
 private:

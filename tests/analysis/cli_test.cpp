@@ -278,10 +278,10 @@ TEST(Cli, TextOutputLoadsNoQtLibrary)
 TEST(Cli, AnyNumberOfJobsWritesTheSameBytes)
 {
     const std::string file = writeFile("jobs.txt", kSampleProgram);
-    const CliResult one = runCli("filt --count 300 --filt 4,0,40,0.2 --jobs 1 " + file);
+    const CliResult one = runCli("filt --count 300 --filt 4,0,200,0.2 --jobs 1 " + file);
     ASSERT_EQ(one.status, 0) << one.err;
     for (const char* jobs : {"2", "7"}) {
-        const CliResult r = runCli(std::string("filt --count 300 --filt 4,0,40,0.2 --jobs ") + jobs + " " + file);
+        const CliResult r = runCli(std::string("filt --count 300 --filt 4,0,200,0.2 --jobs ") + jobs + " " + file);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, one.out) << jobs << " jobs";
     }

@@ -98,7 +98,8 @@ TEST_F(AllocationTest, EngineRunsAllocateNothing)
     ASSERT_EQ(allocWorkAreas(), 0);
     // In batches, and one s at a time since H reads the value of the point before.
     const char* const programs[] = {"H(s) = (1-exp(-s*1.2))/s; PROBE H(s);", "G(s) = 2 * H(s); H(s) = 1/(s+1); PROBE G;"};
-    const EngineSettings paths[] = {{1, PATH_EVALUATOR}, {1, PATH_COMPILED}, {1, PATH_FASTEST}, {2, PATH_FASTEST}};
+    // Small units, so that the two threads share even these short runs.
+    const EngineSettings paths[] = {{1, PATH_EVALUATOR}, {1, PATH_COMPILED}, {1, PATH_FASTEST}, {2, PATH_FASTEST, 1000}};
     for (const char* program : programs) {
         resetCompiler();
         loadSourceText(program);
