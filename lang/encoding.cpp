@@ -13,13 +13,24 @@ const char kReplacementCharacter[] = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
 
 enum class Stop { Done, BadCharacter, Full };
 
+bool isAscii(const std::string& text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 // One conversion of one text into an output of fixed size through iconv.
 // Without the C library's code page 932 module only ASCII converts, and every
-// other character counts as bad.
+// other character counts as bad. ASCII is the same in both encodings, so a
+// text of ASCII alone is copied without iconv, whose first use costs about
+// half a millisecond to load its module.
 class Conversion {
 public:
     Conversion(const char* to, const char* from, const std::string& input, size_t outputSize)
-        : descriptor_(iconv_open(to, from)), in_(input.data()), inLeft_(input.size()),
+        : descriptor_(isAscii(input) ? kNoDescriptor : iconv_open(to, from)), in_(input.data()), inLeft_(input.size()),
           output_(outputSize, '\0'), out_(&output_[0]), outLeft_(outputSize)
     {
     }
@@ -73,7 +84,9 @@ public:
     }
 
 private:
-    bool available() const { return descriptor_ != reinterpret_cast<iconv_t>(-1); }
+    static inline const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(-1);
+
+    bool available() const { return descriptor_ != kNoDescriptor; }
 
     Stop copyAscii()
     {
