@@ -34,13 +34,17 @@ struct WorkerRoom {
 };
 
 // The threads and their rooms, made once for a thread count and kept: a run
-// itself allocates nothing.
+// itself allocates nothing. The calling thread's room comes first; the others
+// with the first run that shares its points out.
 struct Engine {
-    explicit Engine(int threads) : runner(threads)
+    explicit Engine(int threads) : runner(threads) { rooms.emplace_back(new WorkerRoom); }
+
+    void furnishAllRooms()
     {
-        for (int worker = 0; worker < threads; ++worker)
+        while (static_cast<int>(rooms.size()) < runner.threads())
             rooms.emplace_back(new WorkerRoom);
     }
+
     ParallelRunner runner;
     std::vector<std::unique_ptr<WorkerRoom>> rooms;
     int unitStart[kResultCapacity + 1];
@@ -50,9 +54,8 @@ struct Engine {
 
 int threadsWanted()
 {
-    if (currentSettings.threads > 0)
-        return currentSettings.threads;
-    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    static const int cores = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    return currentSettings.threads > 0 ? currentSettings.threads : cores;
 }
 
 Engine& engine()
@@ -203,6 +206,8 @@ bool evaluatePlan(EvaluationPlan& plan, int probe, RunProgress* progress)
     } else {
         for (const auto& room : e.rooms)
             room->nearZero = 0;
+        if (e.unitCount > 1)
+            e.furnishAllRooms();
         e.runner.run(e.unitCount, job);
         for (const auto& room : e.rooms)
             workAreas.divZeroCount += static_cast<int>(room->nearZero);
