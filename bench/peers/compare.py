@@ -2,11 +2,14 @@
 the heavy FILT of the sample against plain Python, the transcendental FILT
 against numpy (each CSV checked byte for byte against brenno-cli's), the
 FILT of the sample at the term cap, and the start of a short text run.
-Prints the medians of paired runs and the ratios."""
+Prints the medians of paired runs and the ratios, of wall time and of
+processor time (user and system, all threads): on a busy machine the wall
+time includes the wait for a free core."""
 
 import argparse
 import json
 import os
+import resource
 import statistics
 import subprocess
 import sys
@@ -25,21 +28,30 @@ HEAVY_FILT = ["--start", "0.01", "--end", "5", "--count", "2048", "--filt", "4,0
 CAPPED_FILT = ["--start", "0.01", "--end", "5", "--count", "2048", "--filt", "4,0,1e9,0.2"]
 
 
+def processor_seconds():
+    used = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return used.ru_utime + used.ru_stime
+
+
 def run(command):
-    """Seconds of wall time and the standard output."""
-    start = time.perf_counter()
+    """Seconds of wall time and of processor time, and the standard output."""
+    start, start_processor = time.perf_counter(), processor_seconds()
     done = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=False)
-    return time.perf_counter() - start, done.stdout
+    return time.perf_counter() - start, processor_seconds() - start_processor, done.stdout
+
+
+def medians(times):
+    return statistics.median(t[0] for t in times), statistics.median(t[1] for t in times)
 
 
 def side_by_side(ours, theirs, rounds):
-    """Median seconds of each, run in pairs whose order alternates."""
+    """Medians (wall, processor) of each, run in pairs whose order alternates."""
     our_times, their_times = [], []
     for i in range(rounds):
         pair = [(ours, our_times), (theirs, their_times)]
         for command, times in pair if i % 2 == 0 else reversed(pair):
-            times.append(run(command)[0])
-    return statistics.median(our_times), statistics.median(their_times)
+            times.append(run(command)[:2])
+    return medians(our_times), medians(their_times)
 
 
 def peer_command(peer, function):
@@ -50,18 +62,19 @@ def peer_command(peer, function):
 def compare_with_peer(cli, files, function, peer, target, rounds):
     ours = [cli, "filt"] + HEAVY_FILT + [files[function]]
     theirs = peer_command(peer, function)
-    same = run(ours)[1] == run(theirs)[1]
-    our_median, their_median = side_by_side(ours, theirs, rounds)
-    ratio = their_median / our_median
-    print("%-34s brenno-cli %8.3f s   %-12s %8.3f s   %6.1f x faster (target %g x)   CSV %s" % (
-        "heavy FILT, " + function, our_median, "plain Python" if peer == "plain" else "numpy", their_median,
-        ratio, target, "identical" if same else "DIFFERS"))
+    same = run(ours)[2] == run(theirs)[2]
+    (our_wall, our_processor), (their_wall, their_processor) = side_by_side(ours, theirs, rounds)
+    print("heavy FILT, %s: brenno-cli %.3f s (%.3f s processor), %s %.3f s (%.3f s processor)" % (
+        function, our_wall, our_processor, "plain Python" if peer == "plain" else "numpy", their_wall,
+        their_processor))
+    print("    %.1f x faster, %.1f x less processor time (target %g x); CSV %s" % (
+        their_wall / our_wall, their_processor / our_processor, target, "identical" if same else "DIFFERS"))
     return same
 
 
 def capped_filt(cli, files, rounds):
-    times = [run([cli, "filt"] + CAPPED_FILT + [files["sample"]])[0] for _ in range(rounds)]
-    print("%-34s brenno-cli %8.3f s   (target below 1 s)" % ("FILT at the term cap, sample", statistics.median(times)))
+    wall, processor = medians([run([cli, "filt"] + CAPPED_FILT + [files["sample"]])[:2] for _ in range(rounds)])
+    print("FILT at the term cap, sample: brenno-cli %.3f s (%.3f s processor; target below 1 s)" % (wall, processor))
 
 
 def text_run_start(cli, files):
@@ -71,8 +84,8 @@ def text_run_start(cli, files):
         subprocess.run(["hyperfine", "--shell=none", "--warmup", "20", "--runs", "300", "--export-json",
                         report.name, "--style", "none", command], stdout=subprocess.DEVNULL, check=True)
         result = json.load(open(report.name))["results"][0]
-    print("%-34s brenno-cli %8.2f ms median, %.2f ms mean   (target below 3 ms)" % (
-        "start of a text run", result["median"] * 1000, result["mean"] * 1000))
+    print("start of a text run: brenno-cli %.2f ms median, %.2f ms mean, %.2f ms processor (target below 3 ms)" % (
+        result["median"] * 1000, result["mean"] * 1000, (result["user"] + result["system"]) * 1000))
 
 
 def main():
