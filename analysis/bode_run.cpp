@@ -32,17 +32,6 @@ bool takeProgramSweep(AnalysisSettings& s)
     return true;
 }
 
-int runSweep(const AnalysisSettings& s, int probe)
-{
-    double x0 = s.sweepStart;
-    double x1 = s.sweepEnd;
-    if (s.sweepInOmega != 1) {
-        x0 *= kTwoPi;
-        x1 *= kTwoPi;
-    }
-    return frequencySweep(probe, x0, x1, s.sweepCount, s.sweepArithmetic != 0 ? 1 : 0);
-}
-
 // Copies the engine's points into the view and fits the gain axis to them.
 void takeSweepPoints(ViewData& view, int count)
 {
@@ -78,25 +67,40 @@ void pushToBodePane(ViewData& view, AnalysisHooks& hooks)
 
 }  // namespace
 
-RunOutcome RunBodeAnalysis(ViewData& view, AnalysisHooks& hooks, int useProgram)
+RunPlan prepareBodeRun(ViewData& view, AnalysisHooks& hooks, int useProgram)
 {
-    if (!beginRun(view, hooks, GRAPH_BODE))
-        return RUN_FAILED;
+    RunPlan plan = startPlan(view, hooks, GRAPH_BODE);
+    if (plan.ending == PlanEnding::NoWorkAreas)
+        return plan;
     if (workAreas.source[0] == '\0')
-        return failRun(view, hooks, kEmptyProgramMessage);
-    if (!compileSource(view, hooks))
-        return RUN_FAILED;
-    const int probe = findProbe();
-    if (probe == kNoProbe)
-        return failRun(view, hooks, kBodeNoProbeMessage);
-    if (useProgram && !takeProgramSweep(view.settings))
-        return missingSetup(view, hooks, kNoFreqSetupMessage);
-    boundSweepSetup(view.settings);
+        return endPlan(plan, PlanEnding::Failed, kEmptyProgramMessage);
+    if (!compileSource(plan))
+        return plan;
+    plan.probe = findProbe();
+    if (plan.probe == kNoProbe)
+        return endPlan(plan, PlanEnding::Failed, kBodeNoProbeMessage);
+    if (useProgram && !takeProgramSweep(plan.settings))
+        return endPlan(plan, PlanEnding::MissingSetup, kNoFreqSetupMessage);
+    boundSweepSetup(plan.settings);
+    return plan;
+}
 
-    hooks.BeginWaitCursor();
-    takeSweepPoints(view, runSweep(view.settings, probe));
+int computeBodePoints(const RunPlan& plan, RunProgress* progress)
+{
+    const AnalysisSettings& s = plan.settings;
+    double x0 = s.sweepStart;
+    double x1 = s.sweepEnd;
+    if (s.sweepInOmega != 1) {
+        x0 *= kTwoPi;
+        x1 *= kTwoPi;
+    }
+    return frequencySweep(plan.probe, x0, x1, s.sweepCount, s.sweepArithmetic != 0 ? 1 : 0, progress);
+}
+
+RunOutcome finishBodeRun(ViewData& view, AnalysisHooks& hooks, int count)
+{
+    takeSweepPoints(view, count);
     hooks.RepaintView();
-    hooks.EndWaitCursor();
     if (workAreas.divZeroCount != 0)
         return dividedByZero(view, hooks);
 

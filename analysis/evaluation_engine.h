@@ -32,6 +32,13 @@ struct RunProgress {
     std::atomic<bool> cancelRequested{false};
 };
 
+// Whole percent of the evaluations done: 0 until the run has counted them.
+inline int percentDone(const RunProgress& progress)
+{
+    const long long total = progress.evaluationsTotal;
+    return total > 0 ? static_cast<int>(progress.evaluationsDone * 100 / total) : 0;
+}
+
 enum EvaluationPath {
     PATH_FASTEST,    // batches on every thread where the program allows, else the compiled form
     PATH_COMPILED,   // the compiled form, one s at a time, on the calling thread

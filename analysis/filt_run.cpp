@@ -28,11 +28,6 @@ bool takeProgramTimeSetup(AnalysisSettings& s)
     return true;
 }
 
-int runFilt(const AnalysisSettings& s, int probe)
-{
-    return filtInverse(probe, s.timeStart, s.timeEnd, s.timeCount, s.filtA, s.filtB, s.filtK1, s.filtK2);
-}
-
 // Copies the engine's points into the view; the level axis gets their exact
 // extremes, the time axis the powers of two around the range.
 void takeTimePoints(ViewData& view, int count)
@@ -63,27 +58,37 @@ void pushToFiltPane(ViewData& view, AnalysisHooks& hooks)
 
 }  // namespace
 
-RunOutcome RunFiltAnalysis(ViewData& view, AnalysisHooks& hooks, int useProgram)
+// An empty text compiles to no code and ends at the probe test.
+RunPlan prepareFiltRun(ViewData& view, AnalysisHooks& hooks, int useProgram)
 {
-    // An empty text compiles to no code and ends at the probe test.
-    if (!beginRun(view, hooks, GRAPH_FILT))
-        return RUN_FAILED;
-    if (!compileSource(view, hooks))
-        return RUN_FAILED;
-    const int probe = findProbe();
-    if (workAreas.codeCount == 0 || probe == kNoProbe)
-        return failRun(view, hooks, kFiltNoProbeMessage);
-    if (useProgram && !takeProgramTimeSetup(view.settings))
-        return missingSetup(view, hooks, kNoTimeSetupMessage);
-    boundTimeSetup(view.settings);
-    const std::string problem = filtParameterProblem(view.settings);
+    RunPlan plan = startPlan(view, hooks, GRAPH_FILT);
+    if (plan.ending == PlanEnding::NoWorkAreas)
+        return plan;
+    if (!compileSource(plan))
+        return plan;
+    plan.probe = findProbe();
+    if (workAreas.codeCount == 0 || plan.probe == kNoProbe)
+        return endPlan(plan, PlanEnding::Failed, kFiltNoProbeMessage);
+    if (useProgram && !takeProgramTimeSetup(plan.settings))
+        return endPlan(plan, PlanEnding::MissingSetup, kNoTimeSetupMessage);
+    boundTimeSetup(plan.settings);
+    const std::string problem = filtParameterProblem(plan.settings);
     if (!problem.empty())
-        return failRun(view, hooks, problem);
+        return endPlan(plan, PlanEnding::Failed, problem);
+    return plan;
+}
 
-    hooks.BeginWaitCursor();
-    takeTimePoints(view, runFilt(view.settings, probe));
+int computeFiltPoints(const RunPlan& plan, RunProgress* progress)
+{
+    const AnalysisSettings& s = plan.settings;
+    return filtInverse(plan.probe, s.timeStart, s.timeEnd, s.timeCount, s.filtA, s.filtB, s.filtK1, s.filtK2,
+                       progress);
+}
+
+RunOutcome finishFiltRun(ViewData& view, AnalysisHooks& hooks, int count)
+{
+    takeTimePoints(view, count);
     hooks.RepaintView();
-    hooks.EndWaitCursor();
     if (workAreas.divZeroCount != 0)
         return dividedByZero(view, hooks);
 

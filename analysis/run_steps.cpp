@@ -1,6 +1,7 @@
 #include "analysis/run_steps.h"
 
 #include <cstring>
+#include <utility>
 
 #include "analysis/listings.h"
 #include "analysis/run_messages.h"
@@ -41,28 +42,35 @@ void showOutcome(const ViewData& view, AnalysisHooks& hooks, const std::string& 
 
 }  // namespace
 
-bool beginRun(ViewData& view, AnalysisHooks& hooks, int graphMode)
+RunPlan startPlan(ViewData& view, AnalysisHooks& hooks, int graphMode)
 {
+    RunPlan plan;
+    plan.graphMode = graphMode;
+    plan.settings = view.settings;
     if (!obtainWorkAreas(view, hooks))
-        return false;
-    view.graphMode = graphMode;
-    view.pointCount = 0;
+        return plan;
+    plan.ending = PlanEnding::Engine;
+    plan.cellsBefore = saveValueCells();
     resetCompiler();
-    hooks.SetCompileOutput("");
-    hooks.ResetCodeListing();
-    hooks.ClearResultListing();
-    view.sourceText = hooks.EditorText();
-    view.sourceCut = loadSourceText(view.sourceText) ? 0 : 1;
-    return true;
+    plan.sourceText = hooks.EditorText();
+    plan.sourceCut = loadSourceText(plan.sourceText) ? 0 : 1;
+    return plan;
 }
 
-bool compileSource(ViewData& view, AnalysisHooks& hooks)
+bool compileSource(RunPlan& plan)
 {
     compileProgram();
     if (workAreas.errorCount == 0)
         return true;
-    failRun(view, hooks, cp932ToUtf8(workAreas.diagnostics));
+    endPlan(plan, PlanEnding::Failed, cp932ToUtf8(workAreas.diagnostics));
     return false;
+}
+
+RunPlan&& endPlan(RunPlan& plan, PlanEnding ending, std::string message)
+{
+    plan.ending = ending;
+    plan.message = std::move(message);
+    return std::move(plan);
 }
 
 RunOutcome failRun(ViewData& view, AnalysisHooks& hooks, const std::string& message)
@@ -76,7 +84,7 @@ RunOutcome failRun(ViewData& view, AnalysisHooks& hooks, const std::string& mess
     return RUN_FAILED;
 }
 
-RunOutcome missingSetup(const ViewData& view, AnalysisHooks& hooks, const char* message)
+RunOutcome missingSetup(const ViewData& view, AnalysisHooks& hooks, const std::string& message)
 {
     showOutcome(view, hooks, message);
     hooks.RepaintView();

@@ -16,7 +16,7 @@ constexpr const char* kSampleProgram =
     "H(s) = (1-exp(-s*1.2))/s;\r\nFREQ 0.1, 10, 80, GEO;\r\nTIME 0.01, 5, 80;\r\nFILT 4.0, 0.0, 4.0, 0.2;\r\n"
     "PROBE H(s);\r\n/* 0-order Hold (sampling period 1.2sec) */\r\n";
 
-using AnalysisRun = RunOutcome (*)(ViewData&, AnalysisHooks&, int);
+using AnalysisRun = RunOutcome (*)(ViewData&, AnalysisHooks&, int, RunProgress*);
 
 void runToCsv(benchmark::State& state, AnalysisRun run, void (*setUp)(AnalysisSettings&), int points)
 {
@@ -24,7 +24,7 @@ void runToCsv(benchmark::State& state, AnalysisRun run, void (*setUp)(AnalysisSe
     setUp(view->settings);
     QuietHooks hooks(kSampleProgram);
     for (auto _ : state) {
-        if (run(*view, hooks, 0) != RUN_CLEAN || view->pointCount != points)
+        if (run(*view, hooks, 0, nullptr) != RUN_CLEAN || view->pointCount != points)
             state.SkipWithError("the run did not end cleanly");
         benchmark::DoNotOptimize(graphCsvText(*view));
     }

@@ -11,7 +11,7 @@ TEST_F(FiltRun, SampleProgramWithTheViewsSettings)
     ASSERT_EQ(filt(kSampleProgram), RUN_CLEAN);
     EXPECT_EQ(hooks->compileOutput, "syntax: OK \r\n");
     const std::vector<std::string> expected = {
-        "output", "reset code", "clear results", "wait", "repaint", "end wait", "output",
+        "wait", "end wait", "output", "reset code", "clear results", "repaint", "output",
         "code listing", "result listing", "filt analysis values", "filt graph values"};
     EXPECT_EQ(events(), expected);
     EXPECT_EQ(view.graphMode, GRAPH_FILT);
