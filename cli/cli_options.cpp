@@ -32,6 +32,7 @@ const char* const kCliUsage =
     "                      \"-\": PNG to standard output)\n"
     "  --size WxH          the image size, 400..2000 x 300..2000 (default 400x300)\n"
     "  --fit               draw the graph filling the image, with room for its labels\n"
+    "  --quiet             no progress on a terminal\n"
     "Evaluation\n"
     "  --jobs N            share the points out over N threads (default: one per core)\n"
     "Information\n"
@@ -39,7 +40,8 @@ const char* const kCliUsage =
     "  --version           show the version\n"
     "Numbers are read as strtod reads them (decimal or hexadecimal, finite), without\n"
     "blanks around them.\n"
-    "Exit status: 0 clean run, 1 failed run, 2 division by zero, 64 usage error.\n";
+    "Exit status: 0 clean run, 1 failed run, 2 division by zero, 64 usage error,\n"
+    "  130 (Ctrl+C) and 143 (SIGTERM) when the run was stopped; nothing is written then.\n";
 
 namespace {
 
@@ -173,6 +175,7 @@ const std::map<std::string, OptionSpec>& optionTable()
          {ANY_ANALYSIS, NOT_SETUP, true,
           [](CliOptions& o, OptionValue v) { return parseCanvasSize(v, o.imageSize); }}},
         {"--fit", {ANY_ANALYSIS, NOT_SETUP, false, [](CliOptions& o, OptionValue) { return o.fitGraph = true; }}},
+        {"--quiet", {ANY_ANALYSIS, NOT_SETUP, false, [](CliOptions& o, OptionValue) { return o.quiet = true; }}},
     };
     return table;
 }

@@ -33,6 +33,8 @@ struct CliOptions {
     std::string imagePath;  // empty: no graph image; kStandardStream: PNG on standard output
     std::optional<CanvasSize> imageSize;  // default: the view's canvas
     bool fitGraph = false;                // the graph fills the image
+
+    bool quiet = false;  // no progress on a terminal
 };
 
 // In place of a file name: standard input for the program, standard output

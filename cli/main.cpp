@@ -1,5 +1,7 @@
 // brenno-cli: runs a Bode or FILT analysis on a program file and writes the
 // graph data, for use in scripts.
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -11,8 +13,10 @@
 #include "cli/cli_options.h"
 #include "cli/graph_image.h"
 #include "cli/graph_image_bytes.h"
+#include "cli/interrupts.h"
 #include "cli/listing_text.h"
 #include "cli/program_input.h"
+#include "cli/run_progress.h"
 #include "lang/workareas.h"
 
 namespace {
@@ -103,9 +107,17 @@ int runCommand(const CliOptions& options)
     applySetup(options, view->settings);
     applyJobs(options);
     CliHooks hooks(program);
-    const RunOutcome outcome = options.analysis == CLI_BODE
-                                   ? RunBodeAnalysis(*view, hooks, view->settings.useProgramFreq)
-                                   : RunFiltAnalysis(*view, hooks, view->settings.useProgramTime);
+    const RunPlan plan = options.analysis == CLI_BODE ? prepareBodeRun(*view, hooks, view->settings.useProgramFreq)
+                                                      : prepareFiltRun(*view, hooks, view->settings.useProgramTime);
+    RunProgress progress;
+    const StopRunOnInterrupt stopOnInterrupt(progress);
+    const int count = computeShowingProgress(plan, progress, !options.quiet && isatty(STDERR_FILENO));
+    if (progress.cancelRequested) {
+        abandonRun(plan);
+        printError("interrupted; nothing was written");
+        return exitStatusOfInterrupt(receivedInterrupt());
+    }
+    const RunOutcome outcome = finishRun(*view, hooks, plan, count);
     printRunMessage(hooks);
     if (outcome == RUN_FAILED)
         return kExitFailed;
@@ -113,6 +125,9 @@ int runCommand(const CliOptions& options)
     applyCanvas(options, *view);
     if (!writeResults(options, *view))
         return kExitFailed;
+    // An interrupt while the files were written let them end whole.
+    if (receivedInterrupt() != 0)
+        return exitStatusOfInterrupt(receivedInterrupt());
     return outcome == RUN_CLEAN ? kExitClean : kExitDividedByZero;
 }
 
@@ -120,6 +135,7 @@ int runCommand(const CliOptions& options)
 
 int main(int argc, char** argv)
 {
+    installInterruptHandlers();
     CliOptions options;
     std::string error;
     if (!parseCliOptions(argc, argv, options, error)) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 class TemporaryFolderTest : public ::testing::Test {
@@ -13,7 +14,7 @@ protected:
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
     }
-    void TearDown() override { std::system(("rm -rf '" + folder_ + "'").c_str()); }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     std::string path(const std::string& name) const { return folder_ + "/" + name; }
 
