@@ -36,11 +36,15 @@ private:
 
 int computeShowingProgress(const RunPlan& plan, RunProgress& progress, bool onTerminal)
 {
+    // Nothing to show: a thread would only cost the start of every short run.
+    // An interrupt still stops the run, through the progress's cancel flag.
+    if (!onTerminal)
+        return computeRunPoints(plan, &progress);
     std::future<int> points = std::async(std::launch::async, [&] { return computeRunPoints(plan, &progress); });
     const Clock::time_point started = Clock::now();
     ProgressLine line;
     while (points.wait_for(kTick) != std::future_status::ready)
-        if (onTerminal && Clock::now() - started >= kQuietStart)
+        if (Clock::now() - started >= kQuietStart)
             line.show(percentDone(progress));
     return points.get();
 }
