@@ -296,6 +296,20 @@ bool CompiledCode::runsIndependently(int probe) const
     return complete && selfContained && index >= 0 && cellWritten[index];
 }
 
+namespace {
+
+// Compiles are numbered across the whole process, not per work areas: the
+// engine's threads keep the constants of the last code they ran, and work
+// areas obtained again would otherwise number their first compile as the
+// previous ones did.
+unsigned nextGeneration()
+{
+    static unsigned last = 0;
+    return ++last;
+}
+
+}  // namespace
+
 void compileInternalCode()
 {
     WorkAreas& w = workAreas;
@@ -308,7 +322,7 @@ void compileInternalCode()
     c.maxDepth = 0;
     c.selfContained = true;
     c.sourceCount = w.codeCount;
-    ++c.generation;
+    c.generation = nextGeneration();
     Translator(c).translate(w.code, w.codeCount);
 }
 

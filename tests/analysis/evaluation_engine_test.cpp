@@ -15,6 +15,7 @@
 #include "analysis/filt_inverse.h"
 #include "analysis/frequency_sweep.h"
 #include "analysis/graph_csv.h"
+#include "analysis/point_quantities.h"
 #include "analysis/settings_readers.h"
 #include "tests/analysis/run_fixture.h"
 #include "tests/support/random_programs.h"
@@ -225,3 +226,16 @@ TEST_F(EvaluationEngineTest, ARunOnAnotherThreadStopsWhenAsked)
 }
 
 }  // namespace
+
+TEST_F(EvaluationEngineTest, WorkAreasObtainedAgainRunTheirOwnConstants)
+{
+    // Same shape, other constants: a second set of work areas must not run
+    // with the constants the threads kept from the first.
+    ASSERT_EQ(bode("Z = 0.2;\r\nH(s) = 1/(s*s + 2*Z*s + 1);\r\nPROBE H(s);\r\n"), RUN_CLEAN);
+    freeWorkAreas();
+    ASSERT_EQ(allocWorkAreas(), 0);
+    view.workAreasReady = 0;
+    ASSERT_EQ(bode("H(s) = 1/(s+1);\r\nPROBE H(s);\r\n"), RUN_CLEAN);
+    const FrequencyPoint& first = view.frequencyPoints[0];
+    EXPECT_DOUBLE_EQ(linearGain(first), 1 / std::sqrt(1 + first.omega * first.omega));
+}
