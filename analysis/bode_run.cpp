@@ -6,6 +6,7 @@
 #include "analysis/point_quantities.h"
 #include "analysis/run_bounds.h"
 #include "analysis/run_messages.h"
+#include "analysis/run_readings.h"
 #include "analysis/run_steps.h"
 #include "analysis/settings_readers.h"
 #include "lang/workareas.h"
@@ -97,7 +98,7 @@ int computeBodePoints(const RunPlan& plan, RunProgress* progress)
     return frequencySweep(plan.probe, x0, x1, s.sweepCount, s.sweepArithmetic != 0 ? 1 : 0, progress);
 }
 
-RunOutcome finishBodeRun(ViewData& view, AnalysisHooks& hooks, int count)
+RunOutcome finishBodeRun(ViewData& view, AnalysisHooks& hooks, int count, int probe)
 {
     takeSweepPoints(view, count);
     hooks.RepaintView();
@@ -107,5 +108,6 @@ RunOutcome finishBodeRun(ViewData& view, AnalysisHooks& hooks, int count)
     showCleanRun(view, hooks, kBodeCleanMessage);
     view.bode.linearFreqAxis = view.settings.sweepArithmetic;
     pushToBodePane(view, hooks);
+    takeBodeReadings(view, hooks, probe);
     return RUN_CLEAN;
 }

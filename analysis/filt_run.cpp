@@ -85,7 +85,7 @@ int computeFiltPoints(const RunPlan& plan, RunProgress* progress)
                        progress);
 }
 
-RunOutcome finishFiltRun(ViewData& view, AnalysisHooks& hooks, int count)
+RunOutcome finishFiltRun(ViewData& view, AnalysisHooks& hooks, int count, int probe)
 {
     takeTimePoints(view, count);
     hooks.RepaintView();

@@ -20,6 +20,10 @@ public:
     virtual void ShowResultListing(const Listing& listing) = 0;
     // false: nothing shows the listings, so the runs do not build them.
     virtual bool ShowsListings() const { return true; }
+    // The readings of a clean run (margins, step figures); false: nothing
+    // shows them, so the runs do not take them.
+    virtual bool TakesReadings() const { return ShowsListings(); }
+    virtual void ShowReadings(const Listing&) {}
 
     // Settings panes, in the argument orders the panes expect.
     virtual void SetBodeAnalysisValues(double start, double end, int count, int inOmega, int arithmetic) = 0;

@@ -1,5 +1,6 @@
 // A run's stages put together: what computing and finishing do for each kind
 // of run and each early ending, and the whole run on one thread.
+#include "analysis/run_readings.h"
 #include "analysis/run_steps.h"
 
 namespace {
@@ -15,6 +16,7 @@ void commitPlan(ViewData& view, AnalysisHooks& hooks, const RunPlan& plan)
     hooks.SetCompileOutput("");
     hooks.ResetCodeListing();
     hooks.ClearResultListing();
+    clearReadings(view, hooks);
 }
 
 }  // namespace
@@ -46,7 +48,8 @@ RunOutcome finishRun(ViewData& view, AnalysisHooks& hooks, const RunPlan& plan, 
     case PlanEnding::MissingSetup: return missingSetup(view, hooks, plan.message);
     default: break;
     }
-    return plan.graphMode == GRAPH_BODE ? finishBodeRun(view, hooks, count) : finishFiltRun(view, hooks, count);
+    return plan.graphMode == GRAPH_BODE ? finishBodeRun(view, hooks, count, plan.probe)
+                                           : finishFiltRun(view, hooks, count, plan.probe);
 }
 
 RunOutcome abandonRun(const RunPlan& plan)

@@ -17,9 +17,10 @@ RunPlan&& endPlan(RunPlan& plan, PlanEnding ending, std::string message);
 int computeBodePoints(const RunPlan& plan, RunProgress* progress);
 int computeFiltPoints(const RunPlan& plan, RunProgress* progress);
 
-// Finishing, once the plan is committed to the view and the output pane cleared.
-RunOutcome finishBodeRun(ViewData& view, AnalysisHooks& hooks, int count);
-RunOutcome finishFiltRun(ViewData& view, AnalysisHooks& hooks, int count);
+// Finishing, once the plan is committed to the view and the output pane
+// cleared; the probe is the plan's, for the readings.
+RunOutcome finishBodeRun(ViewData& view, AnalysisHooks& hooks, int count, int probe);
+RunOutcome finishFiltRun(ViewData& view, AnalysisHooks& hooks, int count, int probe);
 
 // Shows message and ends with an empty graph, the result headers and no code.
 RunOutcome failRun(ViewData& view, AnalysisHooks& hooks, const std::string& message);

@@ -6,6 +6,7 @@
 
 #include "analysis/analysis_settings.h"
 #include "analysis/display_settings.h"
+#include "analysis/readings.h"
 #include "lang/result_points.h"
 #include "lang/workareas.h"
 
@@ -40,6 +41,10 @@ struct ViewData {
     std::string sourceText;  // UTF-8, line ends as the editor holds them
     int sourceCut = 0;       // 1: sourceText was longer than a run compiles; its start was compiled
     int workAreasReady = 0;
+    // Taken after a clean run: margins or step figures, and each level's
+    // error estimate when the FILT settings ask for it.
+    RunReadings readings;
+    int errorEstimateTaken = 0;
 
     AnalysisSettings settings;
     BodeDisplaySettings bode;

@@ -11,7 +11,9 @@ public:
 
     void SetCompileOutput(const std::string& utf8) override { compileOutput = utf8; }
     void ShowStopMessage(const std::string& utf8) override { stopMessage = utf8; }
+    bool TakesReadings() const override { return takesReadings; }
 
     std::string compileOutput;
     std::string stopMessage;
+    bool takesReadings = false;
 };

@@ -12,8 +12,10 @@
 
 const char* const kCliUsage =
     "usage: brenno-cli bode|filt [options] FILE\n"
+    "       brenno-cli margins [setup options] FILE\n"
     "  Runs the analysis on the program in FILE (\"-\": standard input) and writes\n"
-    "  the graph data as CSV to standard output.\n"
+    "  the graph data as CSV to standard output; margins makes a Bode run and\n"
+    "  prints its readings as \"name, value\" lines instead.\n"
     "Setup (default: the application's initial settings)\n"
     "  --from-program      take FREQ/OMEGA (bode) or TIME and FILT (filt) from the program\n"
     "  --start X --end Y   the range\n"
@@ -21,6 +23,7 @@ const char* const kCliUsage =
     "  --hz | --omega      bode: the range in Hz or in rad/s\n"
     "  --geo | --arith     bode: geometric or arithmetic sequence\n"
     "  --filt A,B,K1,K2    filt: the FILT parameters\n"
+
     "Display (bode, applied after the run)\n"
     "  --units hz|rad      frequency in Hz and phase in degrees, or rad/s and radians\n"
     "  --gain db|linear    gain in dB or linear\n"
@@ -180,15 +183,35 @@ const std::map<std::string, OptionSpec>& optionTable()
     return table;
 }
 
-bool parseAnalysis(const std::string& word, CliAnalysis& analysis)
+struct AnalysisWord {
+    const char* word;
+    CliAnalysis analysis;
+    bool readings;
+};
+
+constexpr AnalysisWord kAnalysisWords[] = {
+    {"bode", CLI_BODE, false},
+    {"filt", CLI_FILT, false},
+    {"margins", CLI_BODE, true},
+};
+
+bool parseAnalysis(const std::string& word, CliOptions& options)
 {
-    if (word == "bode")
-        analysis = CLI_BODE;
-    else if (word == "filt")
-        analysis = CLI_FILT;
-    else
-        return false;
-    return true;
+    for (const AnalysisWord& known : kAnalysisWords) {
+        if (word == known.word) {
+            options.analysis = known.analysis;
+            options.readings = known.readings;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The readings commands print readings only: they take the setup and nothing
+// that shapes the data output.
+bool takenByReadings(const std::string& option, const OptionSpec& spec)
+{
+    return spec.role == SETUP || option == "--from-program" || option == "--jobs";
 }
 
 // --help and --version answer alone, wherever they stand among the options.
@@ -225,7 +248,7 @@ bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && takeInformationRequest(args[0], options))
         return true;
-    if (args.empty() || !parseAnalysis(args[0], options.analysis)) {
+    if (args.empty() || !parseAnalysis(args[0], options)) {
         error = args.empty() ? "no analysis given" : "unknown analysis \"" + args[0] + "\"";
         return false;
     }
@@ -257,7 +280,7 @@ bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std
             return false;
         }
         const OptionSpec& option = found->second;
-        if (!scopeFits(option.scope, options.analysis)) {
+        if (!scopeFits(option.scope, options.analysis) || (options.readings && !takenByReadings(arg, option))) {
             error = arg + " does not apply to " + args[0];
             return false;
         }

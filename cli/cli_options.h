@@ -10,6 +10,8 @@ enum CliAnalysis { CLI_BODE, CLI_FILT };
 
 struct CliOptions {
     CliAnalysis analysis = CLI_BODE;
+    // margins: print the readings of the Bode run instead of its data.
+    bool readings = false;
     bool help = false;
     bool version = false;
     std::string file;  // kStandardStream: standard input

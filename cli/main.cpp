@@ -9,6 +9,7 @@
 #include "analysis/analysis_runs.h"
 #include "analysis/graph_csv.h"
 #include "analysis/listings.h"
+#include "analysis/readings_listing.h"
 #include "cli/cli_hooks.h"
 #include "cli/cli_options.h"
 #include "cli/graph_image.h"
@@ -95,6 +96,18 @@ bool writeResults(const CliOptions& options, const ViewData& view)
     return standardOutputText(options, view, text) && writeStandardOutput(text);
 }
 
+// The readings commands: every reading's line, empty where the run took none.
+int printReadings(const ViewData& view, RunOutcome outcome)
+{
+    if (view.readings.state == READINGS_NOT_PURE)
+        printError(kReadingsNotPureNote);
+    if (!writeStandardOutput(readingsText(readingLines(view))))
+        return kExitFailed;
+    if (outcome == RUN_DIVIDED_BY_ZERO)
+        return kExitDividedByZero;
+    return view.readings.state == READINGS_TAKEN ? kExitClean : kExitFailed;
+}
+
 int runCommand(const CliOptions& options)
 {
     std::string program;
@@ -107,6 +120,7 @@ int runCommand(const CliOptions& options)
     applySetup(options, view->settings);
     applyJobs(options);
     CliHooks hooks(program);
+    hooks.takesReadings = options.readings;
     const RunPlan plan = options.analysis == CLI_BODE ? prepareBodeRun(*view, hooks, view->settings.useProgramFreq)
                                                       : prepareFiltRun(*view, hooks, view->settings.useProgramTime);
     RunProgress progress;
@@ -121,6 +135,8 @@ int runCommand(const CliOptions& options)
     printRunMessage(hooks);
     if (outcome == RUN_FAILED)
         return kExitFailed;
+    if (options.readings)
+        return printReadings(*view, outcome);
     applyDisplay(options, view->bode);
     applyCanvas(options, *view);
     if (!writeResults(options, *view))

@@ -73,6 +73,7 @@ COutputWnd::COutputWnd(QWidget* parent)
       compileEdit_(new QPlainTextEdit(tabs_)),
       codeList_(newList(tabs_)),
       resultList_(newList(tabs_)),
+      readingsList_(newList(tabs_)),
       font_(paneListFont())
 {
     tabs_->setTabPosition(QTabWidget::South);
@@ -84,6 +85,7 @@ COutputWnd::COutputWnd(QWidget* parent)
     tabs_->addTab(compileEdit_, QStringLiteral("コンパイル"));
     tabs_->addTab(codeList_, QStringLiteral("内部コード"));
     tabs_->addTab(resultList_, QStringLiteral("グラフデータ"));
+    tabs_->addTab(readingsList_, QStringLiteral("読み取り値"));
     new DetachableTabs(tabs_);
     setWidget(tabs_);
 
@@ -104,9 +106,11 @@ void COutputWnd::ShowCodeListing(const Listing& listing) { showListing(codeList_
 
 void COutputWnd::ShowResultListing(const Listing& listing) { showListing(resultList_, listing); }
 
+void COutputWnd::ShowReadings(const Listing& listing) { showListing(readingsList_, listing); }
+
 void COutputWnd::UpdateFonts()
 {
-    const QList<QWidget*> controls{compileEdit_, codeList_, resultList_};
+    const QList<QWidget*> controls{compileEdit_, codeList_, resultList_, readingsList_};
     for (QWidget* control : controls) {
         control->setFont(font_);
         control->update();
@@ -116,4 +120,5 @@ void COutputWnd::UpdateFonts()
     const int rowHeight = QFontMetrics(font_).height() + 4;
     codeList_->verticalHeader()->setDefaultSectionSize(rowHeight);
     resultList_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    readingsList_->verticalHeader()->setDefaultSectionSize(rowHeight);
 }

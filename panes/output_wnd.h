@@ -1,4 +1,5 @@
-// The output pane: the last run's message, the internal code and the points, on three tabs.
+// The output pane: the last run's message, the internal code, the points and
+// the readings (margins, step figures), on four tabs.
 #pragma once
 #include <QDockWidget>
 #include <QFont>
@@ -24,6 +25,7 @@ public:
     void ClearResultListing();
     void ShowCodeListing(const Listing& listing);
     void ShowResultListing(const Listing& listing);
+    void ShowReadings(const Listing& listing);
 
     // Gives the pane's font again to the edit and both lists.
     void UpdateFonts();
@@ -32,11 +34,13 @@ public:
     QPlainTextEdit* compileEdit() const { return compileEdit_; }
     QTableWidget* codeList() const { return codeList_; }
     QTableWidget* resultList() const { return resultList_; }
+    QTableWidget* readingsList() const { return readingsList_; }
 
 private:
     QTabWidget* tabs_;
     QPlainTextEdit* compileEdit_;
     QTableWidget* codeList_;
     QTableWidget* resultList_;
+    QTableWidget* readingsList_;
     QFont font_;
 };

@@ -275,6 +275,8 @@ void CBrennoView::ShowCodeListing(const Listing& listing) { mainFrame()->outputW
 
 void CBrennoView::ShowResultListing(const Listing& listing) { mainFrame()->outputWnd()->ShowResultListing(listing); }
 
+void CBrennoView::ShowReadings(const Listing& listing) { mainFrame()->outputWnd()->ShowReadings(listing); }
+
 void CBrennoView::SetBodeAnalysisValues(double start, double end, int count, int inOmega, int arithmetic)
 {
     mainFrame()->propertiesWndBode()->SetAnalysisValues(start, end, count, inOmega, arithmetic);

@@ -63,6 +63,7 @@ public:
     void ClearResultListing() override;
     void ShowCodeListing(const Listing& listing) override;
     void ShowResultListing(const Listing& listing) override;
+    void ShowReadings(const Listing& listing) override;
     void SetBodeAnalysisValues(double start, double end, int count, int inOmega, int arithmetic) override;
     void SetBodeGraphValues(int showGain, int showPhase, double freqAxisMin, double freqAxisMax, int radianUnits,
                             int linearFreqAxis, double dbRef, double dbDiv, double linGainMin, double linGainMax,

@@ -184,6 +184,9 @@ TEST(Cli, UsageErrors)
         "bode --loud " + file,
         "bode --jobs 0 " + file,
         "filt --jobs 257 " + file,
+        "margins --csv out.csv " + file,
+        "margins --points " + file,
+        "margins --filt 1,2,3,4 " + file,
     };
     for (const std::string& args : argumentLists) {
         const CliResult r = runCli(args);
@@ -192,6 +195,33 @@ TEST(Cli, UsageErrors)
         EXPECT_TRUE(r.out.empty()) << args;
     }
     EXPECT_EQ(runCli("--help").status, 0);
+}
+
+TEST(Cli, MarginsPrintEveryReadingEmptyWhereItDoesNotExist)
+{
+    const std::string loop = "K = 2; L(s) = K/(s*(s+1)*(s+2)); PROBE L(s);";
+    const CliResult r = runCli("margins --geo --start 0.01 --end 100 -", loop);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "syntax: OK\n");
+    const std::string lines[] = {"gain_crossover_rad_s, 0.749368275822", "phase_margin_deg, 32.61309704777",
+                                 "phase_crossover_rad_s, 1.414213562373", "gain_margin_db, 9.542425094393",
+                                 "bandwidth_rad_s, \n", "peak_gain_db, ", "peak_rad_s, 0.01\n"};
+    size_t from = 0;
+    for (const std::string& line : lines) {
+        const size_t found = r.out.find(line, from);
+        EXPECT_NE(found, std::string::npos) << line << "\n" << r.out;
+        from = found == std::string::npos ? from : found;
+    }
+    EXPECT_EQ(lineCount(r.out), 7);
+
+    const CliResult lag = runCli("margins -", "H(s) = 1/(s+1); PROBE H(s);");
+    EXPECT_EQ(lag.status, 0);
+    EXPECT_NE(lag.out.find("gain_crossover_rad_s, \nphase_margin_deg, \n"), std::string::npos) << lag.out;
+
+    const CliResult history = runCli("margins -", "H(s) = G(s)/s; G(s) = 1/(s+1); PROBE H(s);");
+    EXPECT_EQ(history.status, 1);
+    EXPECT_NE(history.err.find("depends on s alone"), std::string::npos) << history.err;
+    EXPECT_EQ(lineCount(history.out), 7);
 }
 
 TEST(Cli, ListingsAreTabSeparated)

@@ -74,6 +74,8 @@ public:
         filtGraph = FiltGraphPush{timeAxisMin, timeAxisMax, levelMin, levelMax};
         events.push_back("filt graph values");
     }
+    bool TakesReadings() const override { return takesReadings; }
+    void ShowReadings(const Listing& listing) override { readingsListing = listing; }
     void RepaintView() override { events.push_back("repaint"); }
     void ShowStopMessage(const std::string& utf8) override
     {
@@ -88,6 +90,8 @@ public:
     std::string stopMessage;
     Listing codeListing;
     Listing resultListing;
+    Listing readingsListing;
+    bool takesReadings = true;
     BodeAnalysisPush bodeAnalysis{};
     BodeGraphPush bodeGraph{};
     FiltAnalysisPush filtAnalysis{};

@@ -223,10 +223,11 @@ private slots:
     void outputPaneStartsEmpty()
     {
         COutputWnd* output = frame_->outputWnd();
-        QCOMPARE(output->tabs()->count(), 3);
+        QCOMPARE(output->tabs()->count(), 4);
         QCOMPARE(output->tabs()->tabText(0), QStringLiteral("コンパイル"));
         QCOMPARE(output->tabs()->tabText(1), QStringLiteral("内部コード"));
         QCOMPARE(output->tabs()->tabText(2), QStringLiteral("グラフデータ"));
+        QCOMPARE(output->tabs()->tabText(3), QStringLiteral("読み取り値"));
         QCOMPARE(output->CompileOutput(), QStringLiteral("コンパイル出力がここに表示されます。"));
         QCOMPARE(headingsOf(output->codeList()), (QStringList{"NO.", "OP_CODE", "SUB_CODE", "IDENT_No.", ""}));
         QCOMPARE(output->codeList()->columnWidth(0), 40);
@@ -251,6 +252,10 @@ private slots:
         QCOMPARE(headingsOf(output->resultList()),
                  (QStringList{"No.", "omega[rad/sec]", "gain[linear]", "phase[rad]", ""}));
         QCOMPARE(output->resultList()->item(0, 1)->text(), QStringLiteral("0.1"));
+        // The sample's zero-order hold: 0 dB at 0 rad/s, falling below 3 dB down inside the sweep.
+        QCOMPARE(output->readingsList()->rowCount(), 7);
+        QCOMPARE(output->readingsList()->item(4, 0)->text(), QStringLiteral("bandwidth_rad_s"));
+        QVERIFY(!output->readingsList()->item(4, 1)->text().isEmpty());
         QCOMPARE(frame_->view()->data().graphMode, int(GRAPH_BODE));
         QVERIFY(frame_->commandAction(ID_SAVE_GRAPH_CSV)->isEnabled());
         QVERIFY(frame_->commandAction(ID_SAVE_GRAPH_IMAGE)->isEnabled());

@@ -56,7 +56,7 @@ private slots:
     {
         QTabWidget* tabs = pane_->tabs();
         dragTab(tabs->tabBar(), 1, QPoint(0, -200));
-        QCOMPARE(labelsOf(tabs), (QStringList{"コンパイル", "グラフデータ"}));
+        QCOMPARE(labelsOf(tabs), (QStringList{"コンパイル", "グラフデータ", "読み取り値"}));
         auto* floating = window_->findChild<QDockWidget*>(QStringLiteral("DetachedTab1"));
         QVERIFY(floating);
         QVERIFY(floating->isFloating());
@@ -65,21 +65,21 @@ private slots:
         QCOMPARE(floating->widget(), pane_->codeList());
 
         dragTab(tabs->tabBar(), 1, QPoint(0, -200));
-        QCOMPARE(labelsOf(tabs), QStringList{"コンパイル"});
+        QCOMPARE(labelsOf(tabs), (QStringList{"コンパイル", "読み取り値"}));
 
         floating->close();
-        QCOMPARE(labelsOf(tabs), (QStringList{"コンパイル", "内部コード"}));
+        QCOMPARE(labelsOf(tabs), (QStringList{"コンパイル", "内部コード", "読み取り値"}));
         QCOMPARE(tabs->currentWidget(), pane_->codeList());
         QTRY_VERIFY(!window_->findChild<QDockWidget*>(QStringLiteral("DetachedTab1")));
         window_->findChild<QDockWidget*>(QStringLiteral("DetachedTab2"))->close();
-        QCOMPARE(labelsOf(tabs), (QStringList{"コンパイル", "内部コード", "グラフデータ"}));
+        QCOMPARE(labelsOf(tabs), (QStringList{"コンパイル", "内部コード", "グラフデータ", "読み取り値"}));
     }
 
     void dragAlongTheTabBarKeepsTheTab()
     {
         QTabWidget* tabs = pane_->tabs();
         dragTab(tabs->tabBar(), 0, QPoint(30, 0));
-        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->count(), 4);
         QVERIFY(!window_->findChild<QDockWidget*>(QStringLiteral("DetachedTab0")));
     }
 

@@ -1,0 +1,11 @@
+// Readings taken at the end of a clean run, beside its points: they add
+// evaluations of the program but change nothing the run shows or leaves.
+#pragma once
+#include "analysis/run_hooks.h"
+#include "analysis/view_data.h"
+
+// At the start of every run: no readings, an empty readings list.
+void clearReadings(ViewData& view, AnalysisHooks& hooks);
+
+// Margins, bandwidth and peak of the view's sweep, when the hooks take readings.
+void takeBodeReadings(ViewData& view, AnalysisHooks& hooks, int probe);
