@@ -17,6 +17,7 @@ struct AnalysisSettings {
     double filtK1 = 4.0;
     double filtK2 = 0.2;
     int useProgramTime = 0;    // 1: a FILT run takes the seven fields above from TIME and FILT
+    int filtErrorEstimate = 0; // 1: a FILT run also estimates the error of every level
 };
 
 // Probe values besides identifier numbers (0 or more).

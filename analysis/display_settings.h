@@ -29,6 +29,7 @@ struct BodeDisplaySettings {
     int showMarkers = 1;
     int showLines = 1;
     int showNumbers = 0;
+    int showReadings = 0;      // mark the margins, bandwidth and peak on the graph
 };
 
 struct FiltDisplaySettings {

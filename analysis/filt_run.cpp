@@ -4,6 +4,7 @@
 #include "analysis/filt_parameter_check.h"
 #include "analysis/run_bounds.h"
 #include "analysis/run_messages.h"
+#include "analysis/run_readings.h"
 #include "analysis/run_steps.h"
 #include "analysis/settings_readers.h"
 #include "lang/workareas.h"
@@ -92,7 +93,9 @@ RunOutcome finishFiltRun(ViewData& view, AnalysisHooks& hooks, int count, int pr
     if (workAreas.divZeroCount != 0)
         return dividedByZero(view, hooks);
 
+    takeLevelErrors(view, probe);
     showCleanRun(view, hooks, kFiltCleanMessage);
     pushToFiltPane(view, hooks);
+    takeStepReadings(view, hooks, probe);
     return RUN_CLEAN;
 }

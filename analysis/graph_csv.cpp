@@ -8,10 +8,9 @@ namespace {
 
 constexpr const char* kLineEnd = " \r\n";
 constexpr const char* kNoData = "f(s)=? or No-Data.\r\n";
-// A line of three or two "%E" numbers (14 characters at most, NANs included),
-// separators and line end.
+// A line of three "%E" numbers (14 characters at most, NANs included),
+// separators and line end; room enough for a line of two.
 constexpr size_t kBodeLineRoom = 3 * 14 + 2 * 2 + 3;
-constexpr size_t kFiltLineRoom = 2 * 14 + 2 + 3;
 
 std::string bodeCsv(const ViewData& view)
 {
@@ -34,16 +33,24 @@ std::string bodeCsv(const ViewData& view)
     return text;
 }
 
+// With the error estimate shown, each line gains a third number.
 std::string filtCsv(const ViewData& view)
 {
+    const bool errors = levelErrorsShown(view);
     std::string text = "time[sec], amplitude[linear]";
+    if (errors)
+        text += ", error[linear]";
     text += kLineEnd;
-    text.reserve(text.size() + validPointCount(view) * kFiltLineRoom);
+    text.reserve(text.size() + validPointCount(view) * kBodeLineRoom);
     for (int i = 0; i < validPointCount(view); ++i) {
         const TimePoint& point = view.timePoints[i];
         appendDouble(text, "%E", point.t);
         text += ", ";
         appendDouble(text, "%E", point.level);
+        if (errors) {
+            text += ", ";
+            appendDouble(text, "%E", view.levelErrors[i]);
+        }
         text += kLineEnd;
     }
     return text;

@@ -27,15 +27,23 @@ Listing bodeListing(const ViewData& view)
     return listing;
 }
 
+// The error column stands before the empty one when the run estimated the errors.
 Listing filtListing(const ViewData& view)
 {
+    const bool errors = view.errorEstimateTaken != 0;
     Listing listing;
-    listing.columns = {
-        {"No.", kNumberWidth}, {"time[sec]", kValueWidth}, {"amplitude[linear]", kValueWidth}, {"", kValueWidth}};
+    listing.columns = {{"No.", kNumberWidth}, {"time[sec]", kValueWidth}, {"amplitude[linear]", kValueWidth}};
+    if (errors)
+        listing.columns.push_back({"error[linear]", kValueWidth});
+    listing.columns.push_back({"", kValueWidth});
     for (int i = 0; i < validPointCount(view); ++i) {
         const TimePoint& point = view.timePoints[i];
-        listing.rows.push_back(
-            {formatInt("%d", i + 1), formatDouble("%G", point.t), formatDouble("%G", point.level), ""});
+        std::vector<std::string> row = {formatInt("%d", i + 1), formatDouble("%G", point.t),
+                                        formatDouble("%G", point.level)};
+        if (errors)
+            row.push_back(formatDouble("%G", view.levelErrors[i]));
+        row.push_back("");
+        listing.rows.push_back(row);
     }
     return listing;
 }

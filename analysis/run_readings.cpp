@@ -1,7 +1,11 @@
 #include "analysis/run_readings.h"
 
+#include <algorithm>
+
 #include "analysis/bode_readings.h"
+#include "analysis/filt_error_estimate.h"
 #include "analysis/readings_listing.h"
+#include "analysis/step_readings.h"
 
 void clearReadings(ViewData& view, AnalysisHooks& hooks)
 {
@@ -11,16 +15,51 @@ void clearReadings(ViewData& view, AnalysisHooks& hooks)
         hooks.ShowReadings(readingsListing(view));
 }
 
-void takeBodeReadings(ViewData& view, AnalysisHooks& hooks, int probe)
+namespace {
+
+// Readings of a clean run through take, for a program whose value depends on s alone.
+template <typename Take>
+void takeReadings(ViewData& view, AnalysisHooks& hooks, int probe, Take take)
 {
     if (!hooks.TakesReadings())
         return;
     ProbedFunction h(probe);
     if (h.dependsOnSAlone()) {
         view.readings.state = READINGS_TAKEN;
-        view.readings.bode = bodeReadings(view.frequencyPoints.data(), validPointCount(view), h);
+        take(h);
     } else {
         view.readings.state = READINGS_NOT_PURE;
     }
     hooks.ShowReadings(readingsListing(view));
+}
+
+}  // namespace
+
+void takeBodeReadings(ViewData& view, AnalysisHooks& hooks, int probe)
+{
+    takeReadings(view, hooks, probe, [&view](ProbedFunction& h) {
+        view.readings.bode = bodeReadings(view.frequencyPoints.data(), validPointCount(view), h);
+    });
+}
+
+void takeLevelErrors(ViewData& view, int probe)
+{
+    if (!view.settings.filtErrorEstimate)
+        return;
+    ProbedFunction h(probe);
+    if (!h.dependsOnSAlone())
+        return;
+    estimateLevelErrors(view.timePoints.data(), validPointCount(view), view.settings, h, view.levelErrors.data());
+    view.errorEstimateTaken = 1;
+}
+
+void takeStepReadings(ViewData& view, AnalysisHooks& hooks, int probe)
+{
+    takeReadings(view, hooks, probe, [&view](ProbedFunction& h) {
+        const int count = validPointCount(view);
+        view.readings.step = stepReadings(view.timePoints.data(), count, view.settings, h);
+        if (view.errorEstimateTaken)
+            view.readings.step.maxErrorEstimate =
+                *std::max_element(view.levelErrors.begin(), view.levelErrors.begin() + count);
+    });
 }

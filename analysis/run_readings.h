@@ -9,3 +9,12 @@ void clearReadings(ViewData& view, AnalysisHooks& hooks);
 
 // Margins, bandwidth and peak of the view's sweep, when the hooks take readings.
 void takeBodeReadings(ViewData& view, AnalysisHooks& hooks, int probe);
+
+// Each level's error estimate, when the FILT settings ask for it (and the
+// program's value depends on s alone). Before the listings are filled: the
+// graph-data list and the CSV show it.
+void takeLevelErrors(ViewData& view, int probe);
+
+// Final value, rise, overshoot, peak and settling of the view's time points,
+// with the largest error estimate when there is one.
+void takeStepReadings(ViewData& view, AnalysisHooks& hooks, int probe);

@@ -12,3 +12,8 @@ int validPointCount(const ViewData& view)
 {
     return std::clamp(view.pointCount, 0, kResultCapacity);
 }
+
+bool levelErrorsShown(const ViewData& view)
+{
+    return view.graphMode == GRAPH_FILT && view.errorEstimateTaken && view.settings.filtErrorEstimate;
+}

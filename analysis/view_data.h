@@ -45,6 +45,7 @@ struct ViewData {
     // error estimate when the FILT settings ask for it.
     RunReadings readings;
     int errorEstimateTaken = 0;
+    std::array<double, kResultCapacity> levelErrors{};
 
     AnalysisSettings settings;
     BodeDisplaySettings bode;
@@ -59,3 +60,7 @@ struct ViewData {
 
 // pointCount held to the arrays' size: how many points readers may take.
 int validPointCount(const ViewData& view);
+
+// The time graph and the CSV show each level's error estimate: the run took
+// it and the FILT settings still ask for it.
+bool levelErrorsShown(const ViewData& view);

@@ -12,10 +12,10 @@
 
 const char* const kCliUsage =
     "usage: brenno-cli bode|filt [options] FILE\n"
-    "       brenno-cli margins [setup options] FILE\n"
+    "       brenno-cli margins|stepinfo [setup options] FILE\n"
     "  Runs the analysis on the program in FILE (\"-\": standard input) and writes\n"
-    "  the graph data as CSV to standard output; margins makes a Bode run and\n"
-    "  prints its readings as \"name, value\" lines instead.\n"
+    "  the graph data as CSV to standard output; margins (a Bode run) and stepinfo\n"
+    "  (a FILT run) print the run's readings as \"name, value\" lines instead.\n"
     "Setup (default: the application's initial settings)\n"
     "  --from-program      take FREQ/OMEGA (bode) or TIME and FILT (filt) from the program\n"
     "  --start X --end Y   the range\n"
@@ -23,7 +23,8 @@ const char* const kCliUsage =
     "  --hz | --omega      bode: the range in Hz or in rad/s\n"
     "  --geo | --arith     bode: geometric or arithmetic sequence\n"
     "  --filt A,B,K1,K2    filt: the FILT parameters\n"
-
+    "  --error             filt, stepinfo: estimate the error of every level (a third\n"
+    "                      CSV column; stepinfo prints its largest value)\n"
     "Display (bode, applied after the run)\n"
     "  --units hz|rad      frequency in Hz and phase in degrees, or rad/s and radians\n"
     "  --gain db|linear    gain in dB or linear\n"
@@ -161,6 +162,7 @@ const std::map<std::string, OptionSpec>& optionTable()
         {"--arith", {BODE_ONLY, SETUP, false, [](CliOptions& o, OptionValue) { o.arithmetic = 1; return true; }}},
         {"--filt",
          {FILT_ONLY, SETUP, true, [](CliOptions& o, OptionValue v) { return parseFiltParameters(v, o.filt); }}},
+        {"--error", {FILT_ONLY, NOT_SETUP, false, [](CliOptions& o, OptionValue) { return o.errorEstimate = true; }}},
         {"--units",
          {BODE_ONLY, NOT_SETUP, true,
           [](CliOptions& o, OptionValue v) { return parseChoice(v, "rad", "hz", o.radianUnits); }}},
@@ -193,6 +195,7 @@ constexpr AnalysisWord kAnalysisWords[] = {
     {"bode", CLI_BODE, false},
     {"filt", CLI_FILT, false},
     {"margins", CLI_BODE, true},
+    {"stepinfo", CLI_FILT, true},
 };
 
 bool parseAnalysis(const std::string& word, CliOptions& options)
@@ -211,7 +214,7 @@ bool parseAnalysis(const std::string& word, CliOptions& options)
 // that shapes the data output.
 bool takenByReadings(const std::string& option, const OptionSpec& spec)
 {
-    return spec.role == SETUP || option == "--from-program" || option == "--jobs";
+    return spec.role == SETUP || option == "--from-program" || option == "--error" || option == "--jobs";
 }
 
 // --help and --version answer alone, wherever they stand among the options.
@@ -341,6 +344,7 @@ void applySetup(const CliOptions& o, AnalysisSettings& s)
     }
     s.useProgramFreq = bode && o.fromProgram ? 1 : 0;
     s.useProgramTime = !bode && o.fromProgram ? 1 : 0;
+    s.filtErrorEstimate = o.errorEstimate ? 1 : 0;
 }
 
 void applyJobs(const CliOptions& o)

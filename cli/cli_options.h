@@ -10,7 +10,7 @@ enum CliAnalysis { CLI_BODE, CLI_FILT };
 
 struct CliOptions {
     CliAnalysis analysis = CLI_BODE;
-    // margins: print the readings of the Bode run instead of its data.
+    // margins (bode) and stepinfo (filt): print the readings of the run instead of its data.
     bool readings = false;
     bool help = false;
     bool version = false;
@@ -23,6 +23,8 @@ struct CliOptions {
     std::optional<int> inOmega;
     std::optional<int> arithmetic;
     std::optional<std::array<double, 4>> filt;  // A, B, K1, K2
+
+    bool errorEstimate = false;  // filt: estimate every level's error
 
     std::optional<int> radianUnits;
     std::optional<int> linearGain;

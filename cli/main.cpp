@@ -135,6 +135,10 @@ int runCommand(const CliOptions& options)
     printRunMessage(hooks);
     if (outcome == RUN_FAILED)
         return kExitFailed;
+    if (outcome == RUN_CLEAN && view->settings.filtErrorEstimate && !view->errorEstimateTaken) {
+        printError(kReadingsNotPureNote);
+        return kExitFailed;
+    }
     if (options.readings)
         return printReadings(*view, outcome);
     applyDisplay(options, view->bode);

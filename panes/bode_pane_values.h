@@ -34,4 +34,5 @@ struct BodePaneValues {
     int showNumbers = 0;
     QFont* graphFont = nullptr;  // the view's Bode graph font, once the view handed it over
     int lineWidth = 2;
+    int showReadings = 0;
 };

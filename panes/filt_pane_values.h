@@ -26,4 +26,5 @@ struct FiltPaneValues {
     int showNumbers = 0;
     Colorref curveColor = 0x000000;
     int lineWidth = 2;
+    int filtErrorEstimate = 0;
 };

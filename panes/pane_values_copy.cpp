@@ -28,6 +28,7 @@ void copyBodePaneValues(const BodePaneValues& pane, ViewData& view)
     graph.showMarkers = pane.showMarkers;
     graph.showLines = pane.showLines;
     graph.showNumbers = pane.showNumbers;
+    graph.showReadings = pane.showReadings;
 }
 
 void copyFiltPaneValues(const FiltPaneValues& pane, ViewData& view)
@@ -42,6 +43,7 @@ void copyFiltPaneValues(const FiltPaneValues& pane, ViewData& view)
     run.filtK1 = pane.filtK1;
     run.filtK2 = pane.filtK2;
     run.useProgramTime = pane.useProgramTime;
+    run.filtErrorEstimate = pane.filtErrorEstimate;
     graph.timeAxisMin = pane.timeAxisMin;
     graph.timeAxisMax = pane.timeAxisMax;
     graph.levelMin = pane.levelMin;

@@ -54,6 +54,8 @@ std::vector<Row> bodeRows()
         Row::choice("線幅", "2", lineWidthChoices(), "1 ... 5", &BodePaneValues::lineWidth),
         Row::colour("ゲイン表示色", 0x0000FF, "ゲイン表示色を指定します", &BodePaneValues::gainColor),
         Row::colour("位相表示色", 0xFF0000, "位相表示色を指定します", &BodePaneValues::phaseColor),
+        Row::choice("読み取り値表示", "無効", {{"無効", 0}, {"有効", 1}},
+                    "ゲイン余裕、位相余裕、帯域幅、ピークをグラフに記入:無効／有効", &BodePaneValues::showReadings),
         Row::font("フォント", "グラフ内のフォントを指定します"),
     };
 }

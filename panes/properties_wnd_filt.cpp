@@ -19,6 +19,10 @@ std::vector<Row> filtRows()
         Row::number("FILT K2", 0.2f, "FILT パラメータ K2", &FiltPaneValues::filtK2),
         Row::choice("ソース内指定", "無効", {{"無効", 0}, {"有効", 1}},
                     "プログラムソース内のTIME、FILTによる指定:無効／有効", &FiltPaneValues::useProgramTime),
+        Row::choice("誤差推定", "無効", {{"無効", 0}, {"有効", 1}},
+                    "各点の誤差を A をずらした2回目の逆変換で推定し、誤差帯とグラフデータの列に表示(次の解析から):"
+                    "無効／有効",
+                    &FiltPaneValues::filtErrorEstimate),
 
         Row::group("グラフ表示設定"),
         Row::number("最小時間", 1.0f, "FILT 最小時間", &FiltPaneValues::timeAxisMin),

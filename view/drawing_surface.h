@@ -3,6 +3,7 @@
 // canvas pixels with y downward and colours as 0x00BBGGRR.
 #pragma once
 #include <QFont>
+#include <QPolygon>
 #include <QString>
 
 #include "analysis/display_settings.h"
@@ -45,6 +46,8 @@ public:
     virtual void rectangle(const GraphRect& rect) = 0;
     virtual void ellipse(const GraphRect& box) = 0;
     virtual void fillRect(const GraphRect& rect, Colorref colour) = 0;
+    // No outline; alpha 0 (clear) to 255 (opaque) lets what lies under show through.
+    virtual void fillPolygon(const QPolygon& corners, Colorref colour, int alpha) = 0;
 
     // (x, y) is the text's top-left corner; the background stays opaque white.
     virtual void textOut(int x, int y, const QString& text) = 0;

@@ -3,14 +3,10 @@
 #include <cmath>
 
 #include "analysis/point_quantities.h"
+#include "view/graph_scales.h"
 #include "view/plot_point.h"
 
 namespace {
-
-constexpr double kTwoPi = 6.283185307179586;
-// The phase axis spans 450 degrees from its bottom edge.
-constexpr double kPhaseSpan = 7.853981633974483;
-constexpr double kPhaseBottom[2] = {-7.0685834705770345, -3.9269908169872414};
 
 // What each point of a curve carries.
 struct CurveStyle {
@@ -58,63 +54,6 @@ void drawCurveStep(DrawingSurface& surface, const CurveStyle& style, const Graph
                         truncateToPixel(current.y) + style.markerRadius, QString::number(number));
 }
 
-int width(const GraphRect& plot) { return plot.right - plot.left; }
-int height(const GraphRect& plot) { return plot.bottom - plot.top; }
-
-double log10Of(double value) { return std::log(value) / std::log(10.0); }
-
-// Maps angular frequency, gain and phase of a sweep point into the graph.
-class BodeScale {
-public:
-    BodeScale(const BodeDisplaySettings& bode, const GraphRect& plot) : bode_(bode), plot_(plot)
-    {
-        const double unit = bode.radianUnits ? 1.0 : kTwoPi;
-        freqMin_ = bode.freqAxisMin * unit;
-        freqMax_ = bode.freqAxisMax * unit;
-        if (bode.linearGain) {
-            gainLow_ = bode.linGainMin;
-            gainSpan_ = bode.linGainMax - bode.linGainMin;
-        } else {
-            gainSpan_ = 10 * bode.dbDiv;
-            gainLow_ = bode.dbRef - gainSpan_;
-        }
-        phaseBottom_ = kPhaseBottom[bode.phaseRange ? 1 : 0];
-    }
-
-    double x(double omega) const
-    {
-        if (bode_.linearFreqAxis)
-            return (omega - freqMin_) * width(plot_) / (freqMax_ - freqMin_) + plot_.left;
-        return (log10Of(omega) - log10Of(freqMin_)) * width(plot_) /
-                   (log10Of(freqMax_) - log10Of(freqMin_)) +
-               plot_.left;
-    }
-
-    double gainY(const FrequencyPoint& point) const
-    {
-        const double gain = linearGain(point);
-        const double shown = bode_.linearGain ? gain : 20 * std::log(gain) / std::log(10.0);
-        return plot_.bottom - (shown - gainLow_) * height(plot_) / gainSpan_;
-    }
-
-    double phaseY(const FrequencyPoint& point) const
-    {
-        double phase = phaseRadians(point);
-        if (!bode_.phaseRange && phase > 0)
-            phase -= kTwoPi;
-        return plot_.bottom - (phase - phaseBottom_) * height(plot_) / kPhaseSpan;
-    }
-
-private:
-    const BodeDisplaySettings& bode_;
-    const GraphRect& plot_;
-    double freqMin_ = 0;
-    double freqMax_ = 0;
-    double gainLow_ = 0;
-    double gainSpan_ = 0;
-    double phaseBottom_ = 0;
-};
-
 // One of the two Bode curves while it is drawn.
 struct BodeCurve {
     bool shown;
@@ -156,8 +95,8 @@ void drawBodeCurves(DrawingSurface& surface, const ViewData& view, const QFont& 
     for (int i = 0; i < count; ++i) {
         const FrequencyPoint& point = view.frequencyPoints[i];
         const double x = truncated(scale.x(point.omega));
-        drawStep(gain, i, PlotPoint{x, truncated(scale.gainY(point))});
-        drawStep(phase, i, PlotPoint{x, truncated(scale.phaseY(point))});
+        drawStep(gain, i, PlotPoint{x, truncated(scale.gainY(linearGain(point)))});
+        drawStep(phase, i, PlotPoint{x, truncated(scale.phaseY(phaseRadians(point)))});
     }
     surface.removeClip();
 }
@@ -169,12 +108,9 @@ void drawTimeCurve(DrawingSurface& surface, const ViewData& view, const QFont& f
     SurfaceSelection selection(surface, SurfacePen{filt.lineWidth, filt.curveColor}, font,
                                filt.curveColor);
     const CurveStyle style = curveStyle(filt);
+    const TimeScale scale(filt, plot);
     auto pixelOf = [&](const TimePoint& point) {
-        return PlotPoint{
-            truncated((point.t - filt.timeAxisMin) * width(plot) / (filt.timeAxisMax - filt.timeAxisMin) +
-                      plot.left),
-            truncated(plot.bottom -
-                      (point.level - filt.levelMin) * height(plot) / (filt.levelMax - filt.levelMin))};
+        return PlotPoint{truncated(scale.x(point.t)), truncated(scale.y(point.level))};
     };
     surface.intersectClip(plot);
     const int count = validPointCount(view);

@@ -1,8 +1,10 @@
 #include "view/graph_drawing.h"
 
+#include "view/error_band.h"
 #include "view/graph_axes.h"
 #include "view/graph_curves.h"
 #include "view/graph_handles.h"
+#include "view/reading_marks.h"
 
 namespace {
 
@@ -15,11 +17,13 @@ void drawBodeGraph(DrawingSurface& surface, const ViewData& view, const QFont& f
     drawGainAxis(surface, view.bode, view.plotRect, font);
     drawPhaseAxis(surface, view.bode, view.plotRect, font);
     drawBodeCurves(surface, view, font);
+    drawReadingMarks(surface, view, font);
 }
 
 void drawTimeGraph(DrawingSurface& surface, const ViewData& view, const QFont& font)
 {
     drawTimeAxes(surface, view.filt, view.plotRect, font);
+    drawErrorBand(surface, view);
     drawTimeCurve(surface, view, font);
 }
 

@@ -26,6 +26,7 @@ public:
     void rectangle(const GraphRect&) override {}
     void ellipse(const GraphRect&) override {}
     void fillRect(const GraphRect&, Colorref) override {}
+    void fillPolygon(const QPolygon&, Colorref, int) override {}
     void intersectClip(const GraphRect&) override { clipped_ = true; }
     void removeClip() override { clipped_ = false; }
 

@@ -96,6 +96,17 @@ void PainterSurface::fillRect(const GraphRect& rect, Colorref colour)
     painter_.fillRect(areaOf(rect), toQColor(colour));
 }
 
+void PainterSurface::fillPolygon(const QPolygon& corners, Colorref colour, int alpha)
+{
+    QColor fill = toQColor(colour);
+    fill.setAlpha(alpha);
+    painter_.save();
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(fill);
+    painter_.drawPolygon(corners);
+    painter_.restore();
+}
+
 void PainterSurface::outline(const GraphRect& rect)
 {
     const QPolygon corners({QPoint(rect.left, rect.top), QPoint(rect.right, rect.top),

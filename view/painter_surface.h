@@ -22,6 +22,7 @@ public:
     void rectangle(const GraphRect& rect) override;
     void ellipse(const GraphRect& box) override;
     void fillRect(const GraphRect& rect, Colorref colour) override;
+    void fillPolygon(const QPolygon& corners, Colorref colour, int alpha) override;
     void outline(const GraphRect& rect) override;
 
     void textOut(int x, int y, const QString& text) override;

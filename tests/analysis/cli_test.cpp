@@ -187,6 +187,8 @@ TEST(Cli, UsageErrors)
         "margins --csv out.csv " + file,
         "margins --points " + file,
         "margins --filt 1,2,3,4 " + file,
+        "stepinfo --image x.png " + file,
+        "bode --error " + file,
     };
     for (const std::string& args : argumentLists) {
         const CliResult r = runCli(args);
@@ -222,6 +224,33 @@ TEST(Cli, MarginsPrintEveryReadingEmptyWhereItDoesNotExist)
     EXPECT_EQ(history.status, 1);
     EXPECT_NE(history.err.find("depends on s alone"), std::string::npos) << history.err;
     EXPECT_EQ(lineCount(history.out), 7);
+}
+
+TEST(Cli, StepinfoAndTheFiltErrorEstimate)
+{
+    const std::string step = "F(s) = 4/(s*(s*s + 2*s + 4)); PROBE F(s);";
+    const CliResult r = runCli("stepinfo --start 0.05 --end 8 --count 80 -", step);
+    EXPECT_EQ(r.status, 0);
+    // The default FILT parameters: levels good to a few 1e-4, so the overshoot of 16.30 % reads 16.27 %.
+    const std::string names[] = {"final_value, 0.9999999", "rise_time_s, 0.81", "overshoot_percent, 16.2",
+                                 "peak_time_s, 1.81", "settling_time_s, 4.0"};
+    for (const std::string& name : names)
+        EXPECT_NE(r.out.find(name), std::string::npos) << name << "\n" << r.out;
+    EXPECT_EQ(lineCount(r.out), 5);
+
+    const CliResult withError = runCli("stepinfo --error -", step);
+    EXPECT_EQ(lineCount(withError.out), 6);
+    EXPECT_NE(withError.out.find("\nmax_error_estimate, "), std::string::npos) << withError.out;
+
+    const CliResult csv = runCli("filt --error -", step);
+    EXPECT_EQ(csv.status, 0);
+    EXPECT_EQ(firstLine(csv.out), "time[sec], amplitude[linear], error[linear] \r\n");
+    EXPECT_EQ(lineCount(csv.out), 41);
+
+    const CliResult history = runCli("filt --error -", "F(s) = G(s)/s; G(s) = 1/(s+1); PROBE F(s);");
+    EXPECT_EQ(history.status, 1);
+    EXPECT_TRUE(history.out.empty());
+    EXPECT_NE(history.err.find("depends on s alone"), std::string::npos) << history.err;
 }
 
 TEST(Cli, ListingsAreTabSeparated)

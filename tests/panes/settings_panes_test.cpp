@@ -70,6 +70,7 @@ private slots:
     void automaticColourStoresTheDefaultColour();
     void fontChangesTheGraphFontOnceTheViewHandedItOver_data();
     void fontChangesTheGraphFontOnceTheViewHandedItOver();
+    void readingMarksAndErrorEstimateSwitchesReachTheView();
 
     void bodeRunTakesTheProgramFrequenciesOnlyOnceTheSwitchEdited();
     void filtRunShowsTheValuesItUsed();
@@ -114,6 +115,7 @@ void SettingsPanesTest::bodeListHasItsGroupsPropertiesAndChoices()
         "  線幅 = 2 : 1 ... 5 {1|2|3|4|5}",
         "  ゲイン表示色 = RGB(255, 0, 0) : ゲイン表示色を指定します",
         "  位相表示色 = RGB(0, 0, 255) : 位相表示色を指定します",
+        "  読み取り値表示 = 無効 : ゲイン余裕、位相余裕、帯域幅、ピークをグラフに記入:無効／有効 {無効|有効}",
         "  フォント : グラフ内のフォントを指定します",
     };
     QCOMPARE(rowsOf(*harness_->bode->grid()), expected);
@@ -132,6 +134,8 @@ void SettingsPanesTest::filtListHasItsGroupsPropertiesAndChoices()
         "  FILT K1 = 4 : FILT パラメータ K1",
         "  FILT K2 = 0.2 : FILT パラメータ K2",
         "  ソース内指定 = 無効 : プログラムソース内のTIME、FILTによる指定:無効／有効 {無効|有効}",
+        "  誤差推定 = 無効 : 各点の誤差を A をずらした2回目の逆変換で推定し、誤差帯とグラフデータの列に表示"
+        "(次の解析から):無効／有効 {無効|有効}",
         "グラフ表示設定",
         "  最小時間 = 1 : FILT 最小時間",
         "  最大時間 = 4 : FILT 最大時間",
@@ -284,6 +288,19 @@ void SettingsPanesTest::automaticColourStoresTheDefaultColour()
                                                          : view.filt.curveColor;
     QCOMPARE(stored, automatic);
     QCOMPARE(shown(grid, property), QString("既定値"));
+}
+
+void SettingsPanesTest::readingMarksAndErrorEstimateSwitchesReachTheView()
+{
+    const ViewData& view = harness_->view;
+    QCOMPARE(view.bode.showReadings, 0);
+    QCOMPARE(view.settings.filtErrorEstimate, 0);
+    QVERIFY(choose(*harness_->bode->grid(), "読み取り値表示", "有効"));
+    QCOMPARE(view.bode.showReadings, 1);
+    QVERIFY(choose(*harness_->filt->grid(), "誤差推定", "有効"));
+    QCOMPARE(view.settings.filtErrorEstimate, 1);
+    QVERIFY(choose(*harness_->filt->grid(), "誤差推定", "無効"));
+    QCOMPARE(view.settings.filtErrorEstimate, 0);
 }
 
 void SettingsPanesTest::fontChangesTheGraphFontOnceTheViewHandedItOver_data()

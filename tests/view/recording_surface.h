@@ -36,12 +36,19 @@ public:
         GraphRect rect;
         Colorref colour;
     };
+    struct Polygon {
+        QPolygon corners;
+        Colorref colour;
+        int alpha;
+        bool clipped;
+    };
 
     std::vector<Text> texts;
     std::vector<Line> lines;
     std::vector<Shape> ellipses;
     std::vector<Shape> rectangles;
     std::vector<Fill> fills;
+    std::vector<Polygon> polygons;
 
     SurfacePen pen;
     QFont font;
@@ -64,6 +71,10 @@ public:
     void rectangle(const GraphRect& rect) override { rectangles.push_back(Shape{rect, pen, clipped}); }
     void ellipse(const GraphRect& box) override { ellipses.push_back(Shape{box, pen, clipped}); }
     void fillRect(const GraphRect& rect, Colorref colour) override { fills.push_back(Fill{rect, colour}); }
+    void fillPolygon(const QPolygon& corners, Colorref colour, int alpha) override
+    {
+        polygons.push_back(Polygon{corners, colour, alpha, clipped});
+    }
 
     void textOut(int x, int y, const QString& text) override
     {
