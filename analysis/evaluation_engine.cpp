@@ -115,6 +115,9 @@ void RunJob::evaluateBlock(WorkerRoom& room, int from, int n)
 
 void RunJob::runUnit(int unit, int worker)
 {
+    // Once stopped, the units left are passed over without making their values of s.
+    if (stopped())
+        return;
     WorkerRoom& room = *engine_.rooms[worker];
     const int first = engine_.unitStart[unit];
     const int end = engine_.unitStart[unit + 1];

@@ -11,3 +11,5 @@ constexpr const char* kNoTimeSetupMessage = "Error : Not exist TIME and FILT sta
 constexpr const char* kDividedByZeroMessage = "error: divided with Zero \r\n";
 constexpr const char* kBodeCleanMessage = "syntax: OK";
 constexpr const char* kFiltCleanMessage = "syntax: OK \r\n";
+// Added below the previous run's message when a run is cancelled.
+constexpr const char* kRunCancelledMessage = "解析を中止しました";

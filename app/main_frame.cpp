@@ -22,6 +22,7 @@
 #include "app/file_drop_router.h"
 #include "app/key_state_indicators.h"
 #include "app/recent_files.h"
+#include "app/run_status.h"
 #include "app/toolbar_commands.h"
 #include "app/toolbar_customizer.h"
 #include "app/user_images.h"
@@ -30,6 +31,7 @@
 #include "panes/output_wnd.h"
 #include "panes/properties_wnd_bode.h"
 #include "panes/properties_wnd_filt.h"
+#include "view/background_run.h"
 #include "view/brenno_view.h"
 #include "view/edit_routing.h"
 
@@ -87,6 +89,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     createStatusBar();
     createDockPanes();
     dockPanes();
+    followRuns();
     ApplyLook(appLook_);
     restoreLayout();
 
@@ -114,11 +117,15 @@ void CMainFrame::OnCommand(int id)
     UpdateCommandUI();
 }
 
+// The editor's toolbar has buttons of its own for some commands; they follow too.
 void CMainFrame::UpdateCommandUI()
 {
     for (auto it = actions_.cbegin(); it != actions_.cend(); ++it)
         if (const std::optional<bool> enabled = view_->CommandEnabled(it.key()))
             it.value()->setEnabled(*enabled);
+    for (QAction* button : editTextWnd_->toolBar()->actions())
+        if (const std::optional<bool> enabled = view_->CommandEnabled(button->data().toInt()))
+            button->setEnabled(*enabled);
 }
 
 void CMainFrame::ApplyLook(int look)
@@ -153,12 +160,15 @@ bool CMainFrame::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
+// A run still computing goes on while the question about unsaved edits is
+// open, and is cancelled once the window is sure to close.
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (!document_->SaveModified()) {
         event->ignore();
         return;
     }
+    view_->backgroundRun()->stop();
     auto settings = openAppSettings();
     userToolbars_->save(*settings);
     settings->setValue(QLatin1String(kGeometryKey), saveGeometry());
@@ -277,6 +287,8 @@ void CMainFrame::createToolBars()
 void CMainFrame::createStatusBar()
 {
     statusBar()->addWidget(new QLabel(QStringLiteral("レディ"), statusBar()), 1);
+    runStatus_ = new RunStatus(statusBar());
+    statusBar()->addPermanentWidget(runStatus_);
     new KeyStateIndicators(statusBar());
 }
 
@@ -313,6 +325,33 @@ void CMainFrame::dockPanes()
     const int settingsWidth =
         std::max(propertiesWndFilt_->grid()->sizeHint().width(), propertiesWndBode_->grid()->sizeHint().width());
     resizeDocks({propertiesWndFilt_}, {settingsWidth}, Qt::Horizontal);
+}
+
+// A long run shows its progress in the status bar; its button and Esc cancel it.
+void CMainFrame::followRuns()
+{
+    BackgroundRun* run = view_->backgroundRun();
+    cancelRunAction_ = new QAction(this);
+    cancelRunAction_->setShortcut(QKeySequence(Qt::Key_Escape));
+    cancelRunAction_->setEnabled(false);
+    addAction(cancelRunAction_);
+    connect(cancelRunAction_, &QAction::triggered, run, &BackgroundRun::cancel);
+    connect(runStatus_, &RunStatus::cancelRequested, run, &BackgroundRun::cancel);
+    connect(run, &BackgroundRun::progressShown, runStatus_, &RunStatus::showProgress);
+    connect(run, &BackgroundRun::progressed, runStatus_, &RunStatus::setPercent);
+    connect(run, &BackgroundRun::started, this, [this] { setRunInputsEnabled(false); });
+    connect(run, &BackgroundRun::ended, this, [this] {
+        runStatus_->hide();
+        setRunInputsEnabled(true);
+    });
+}
+
+void CMainFrame::setRunInputsEnabled(bool enabled)
+{
+    propertiesWndBode_->widget()->setEnabled(enabled);
+    propertiesWndFilt_->widget()->setEnabled(enabled);
+    cancelRunAction_->setEnabled(!enabled);
+    UpdateCommandUI();
 }
 
 // The previous run's window and pane layout replaces the initial one.

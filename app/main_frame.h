@@ -18,6 +18,7 @@ class QActionGroup;
 class QMenu;
 class QToolBar;
 class RecentFiles;
+class RunStatus;
 class UserToolbars;
 
 class CMainFrame : public QMainWindow {
@@ -36,6 +37,7 @@ public:
     UserToolbars* userToolbars() const { return userToolbars_; }
     RecentFiles* recentFiles() const { return recentFiles_; }
     AutoHideArea* autoHideArea() const { return autoHideArea_; }
+    RunStatus* runStatus() const { return runStatus_; }
     QAction* commandAction(int id) const { return actions_.value(id); }
     int appLook() const { return appLook_; }
 
@@ -60,6 +62,9 @@ private:
     void createStatusBar();
     void createDockPanes();
     void dockPanes();
+    void followRuns();
+    // A run's inputs (the settings panes) and the commands that wait for it.
+    void setRunInputsEnabled(bool enabled);
     void restoreLayout();
 
     QMenu* addMenu(const QString& title, std::initializer_list<int> ids);
@@ -83,6 +88,8 @@ private:
     QToolBar* mainToolBar_ = nullptr;
     UserToolbars* userToolbars_ = nullptr;
     RecentFiles* recentFiles_ = nullptr;
+    RunStatus* runStatus_ = nullptr;
+    QAction* cancelRunAction_ = nullptr;
     QMap<int, QAction*> actions_;
     QActionGroup* lookGroup_ = nullptr;
     EditStateWatch* editStateWatch_;

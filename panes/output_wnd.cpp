@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTableWidget>
 
 #include "panes/detachable_tabs.h"
@@ -97,6 +98,15 @@ COutputWnd::COutputWnd(QWidget* parent)
 void COutputWnd::SetCompileOutput(const QString& text) { compileEdit_->setPlainText(text); }
 
 QString COutputWnd::CompileOutput() const { return compileEdit_->toPlainText(); }
+
+void COutputWnd::AppendCompileLine(const QString& line)
+{
+    QTextCursor end(compileEdit_->document());
+    end.movePosition(QTextCursor::End);
+    if (!end.atBlockStart())
+        end.insertBlock();
+    end.insertText(line);
+}
 
 void COutputWnd::ResetCodeListing() { showListing(codeList_, emptyCodeListing()); }
 

@@ -18,6 +18,8 @@ public:
     // Replaces the whole compile text; line ends may be CR LF.
     void SetCompileOutput(const QString& text);
     QString CompileOutput() const;
+    // One more line after the compile text, which stays as it was.
+    void AppendCompileLine(const QString& line);
 
     // The internal-code list with its five columns and no rows.
     void ResetCodeListing();

@@ -16,6 +16,7 @@
 
 #include "analysis/analysis_runs.h"
 #include "analysis/graph_csv.h"
+#include "analysis/run_messages.h"
 #include "app/brenno_doc.h"
 #include "app/command_ids.h"
 #include "app/main_frame.h"
@@ -25,6 +26,7 @@
 #include "panes/pane_values_copy.h"
 #include "panes/properties_wnd_bode.h"
 #include "panes/properties_wnd_filt.h"
+#include "view/background_run.h"
 #include "view/edit_routing.h"
 #include "view/file_dialogs.h"
 #include "view/graph_drawing.h"
@@ -42,17 +44,26 @@ bool isEditCommand(int id)
     return id == ID_EDIT_CUT || id == ID_EDIT_COPY || id == ID_EDIT_PASTE || id == ID_EDIT_UNDO;
 }
 
+// Commands that start a run or replace the program a run works on.
+bool waitsForRun(int id)
+{
+    return id == ID_BODE_ANALYSIS || id == ID_FILT_ANALYSIS || id == ID_FILE_NEW || id == ID_FILE_OPEN;
+}
+
 }  // namespace
 
 CBrennoView::CBrennoView(QWidget* parent)
-    : QAbstractScrollArea(parent)
+    : QAbstractScrollArea(parent), run_(new BackgroundRun(data_, *this, this))
 {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
+    connect(run_, &BackgroundRun::ended, this, &CBrennoView::onRunEnded);
 }
 
 CBrennoView::~CBrennoView()
 {
+    // The engine stops before its work areas go.
+    delete run_;
     if (data_.workAreasReady)
         freeWorkAreas();
 }
@@ -110,6 +121,8 @@ std::optional<bool> CBrennoView::CommandEnabled(int id) const
 {
     if (isEditCommand(id))
         return editCommandEnabled(id, QApplication::focusWidget());
+    if (waitsForRun(id))
+        return !RunInProgress();
     switch (id) {
     case ID_SAVE_GRAPH_CSV: return csvExportEnabled(data_);
     case ID_SAVE_GRAPH_IMAGE: return data_.pointCount > 0;
@@ -177,14 +190,28 @@ void CBrennoView::LoadSourceText(const QString& text)
 {
     mainFrame()->editTextWnd()->SetText(text);
     // The previous program's code is dropped; listings and graph wait for the next run.
-    workAreas.codeCount = 0;
+    if (RunInProgress())
+        dropCodeAfterRun_ = true;
+    else
+        workAreas.codeCount = 0;
 }
 
 bool CBrennoView::IsSourceModified() const { return mainFrame()->editTextWnd()->IsModified(); }
 
-void CBrennoView::RunBodeAnalysis(int useProgram) { ::RunBodeAnalysis(data_, *this, useProgram); }
+void CBrennoView::RunBodeAnalysis(int useProgram) { run_->start(prepareBodeRun, useProgram); }
 
-void CBrennoView::RunFiltAnalysis(int useProgram) { ::RunFiltAnalysis(data_, *this, useProgram); }
+void CBrennoView::RunFiltAnalysis(int useProgram) { run_->start(prepareFiltRun, useProgram); }
+
+bool CBrennoView::RunInProgress() const { return run_->running(); }
+
+void CBrennoView::onRunEnded(bool cancelled)
+{
+    if (cancelled)
+        mainFrame()->outputWnd()->AppendCompileLine(QString::fromUtf8(kRunCancelledMessage));
+    if (dropCodeAfterRun_)
+        workAreas.codeCount = 0;
+    dropCodeAfterRun_ = false;
+}
 
 void CBrennoView::ExportGraphCsv()
 {

@@ -9,6 +9,7 @@
 #include "view/graph_fonts.h"
 #include "view/graph_mouse.h"
 
+class BackgroundRun;
 class CMainFrame;
 class QPainter;
 
@@ -41,8 +42,11 @@ public:
     // A file's text replaces the editor's; the previous program's code is dropped.
     void LoadSourceText(const QString& text);
     bool IsSourceModified() const;
+    // A run computes on a worker thread; it is over when its ended signal comes.
     void RunBodeAnalysis(int useProgram);
     void RunFiltAnalysis(int useProgram);
+    BackgroundRun* backgroundRun() const { return run_; }
+    bool RunInProgress() const;
     void ExportGraphCsv();
     void PrintView();
     // The displayed graph as an image file, without the selection marks.
@@ -90,10 +94,14 @@ private:
     void paintCanvas(QPainter& painter);
     void showEditMenu(const QPoint& globalPos);
     void showFileError(const QString& message, const QString& path);
+    void onRunEnded(bool cancelled);
     CMainFrame* mainFrame() const;
     QPoint scrollPosition() const;
 
     ViewData data_;
     GraphFonts fonts_;
     GraphMouse mouse_;
+    BackgroundRun* run_;
+    // A program opened during a run drops its code once the engine is done with it.
+    bool dropCodeAfterRun_ = false;
 };

@@ -3,6 +3,7 @@
 // cells and the division count; progress is reported and a run can be stopped.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -222,6 +223,43 @@ TEST_F(EvaluationEngineTest, ARunOnAnotherThreadStopsWhenAsked)
         run.join();
         EXPECT_EQ(progress.evaluationsTotal, 2048LL * 20005);
         EXPECT_LT(progress.evaluationsDone, progress.evaluationsTotal / 2);
+    }
+}
+
+// The points of s of a unit are made only for units that will be evaluated:
+// a stop passes over the units left at once, however many there are.
+class StoppingPlan : public EvaluationPlan {
+public:
+    explicit StoppingPlan(RunProgress& progress) : progress_(progress) {}
+    int pointCount() const override { return 1000; }
+    int evaluationsOf(int) const override { return 200; }
+    void pointsOf(int first, int end, double* sRe, double* sIm) const override
+    {
+        ++unitsStarted;
+        progress_.cancelRequested = true;
+        for (int k = 0; k < (end - first) * 200; ++k) {
+            sRe[k] = 0;
+            sIm[k] = k;
+        }
+    }
+    void takeValues(int, int, const double*, const double*) override {}
+
+    mutable std::atomic<int> unitsStarted{0};
+
+private:
+    RunProgress& progress_;
+};
+
+TEST_F(EvaluationEngineTest, AStoppedRunStartsNoFurtherUnit)
+{
+    ASSERT_EQ(compile(kSampleProgram), 0);
+    for (const NamedPath& path : {kPaths[1], kPaths[3]}) {
+        SCOPED_TRACE(path.name);
+        setEngineSettings(path.settings);
+        RunProgress progress;
+        StoppingPlan plan(progress);
+        EXPECT_FALSE(evaluatePlan(plan, findProbe(), &progress));
+        EXPECT_LE(plan.unitsStarted, path.settings.threads);
     }
 }
 

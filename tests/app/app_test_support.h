@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 // The environment of a user of their own: runtime folder (where the lock lives)
@@ -29,6 +30,14 @@ inline void useTemporarySettings(const QTemporaryDir& directory)
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, directory.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, directory.path());
+}
+
+// Shows the window and waits until it has the keyboard.
+inline bool showActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
 }
 
 // Presses a button of the next message box that opens with that button, and

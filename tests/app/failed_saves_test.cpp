@@ -9,6 +9,7 @@
 #include "app_test_support.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/file_size_limit.h"
+#include "tests/support/run_end.h"
 
 class FailedSavesTest : public QObject {
     Q_OBJECT
@@ -38,6 +39,7 @@ private slots:
         QFETCH(QString, message);
         CMainFrame frame;
         frame.OnCommand(ID_BODE_ANALYSIS);
+        QVERIFY(runEnded(frame));
         QTemporaryDir folder;
         const QString path = folder.filePath(name);
         const QByteArray old = "what the user saved before\r\n";

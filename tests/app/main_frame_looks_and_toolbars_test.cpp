@@ -8,6 +8,7 @@
 #include "app/user_toolbars.h"
 #include "app_test_support.h"
 #include "panes/output_wnd.h"
+#include "tests/support/run_end.h"
 
 #include <QStatusBar>
 #include <QTest>
@@ -82,6 +83,7 @@ private slots:
         QVERIFY(restored->isVisible());
         QCOMPARE(restored->windowTitle(), QStringLiteral("よく使う"));
         QTest::mouseClick(restored->widgetForAction(frame_->commandAction(ID_BODE_ANALYSIS)), Qt::LeftButton);
+        QVERIFY(runEnded(*frame_));
         QCOMPARE(frame_->outputWnd()->CompileOutput(), QStringLiteral("syntax: OK"));
         QTest::mouseClick(restored->widgetForAction(frame_->commandAction(ID_VIEW_STATUS_BAR)), Qt::LeftButton);
         QVERIFY(frame_->statusBar()->isHidden());

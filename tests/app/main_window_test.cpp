@@ -20,6 +20,7 @@
 #include "panes/output_wnd.h"
 #include "panes/properties_wnd_bode.h"
 #include "panes/properties_wnd_filt.h"
+#include "tests/support/run_end.h"
 #include "view/brenno_view.h"
 
 namespace {
@@ -244,6 +245,7 @@ private slots:
         QVERIFY(!frame_->commandAction(ID_SAVE_GRAPH_CSV)->isEnabled());
         QVERIFY(!frame_->commandAction(ID_SAVE_GRAPH_IMAGE)->isEnabled());
         frame_->commandAction(ID_BODE_ANALYSIS)->trigger();
+        QVERIFY(runEnded(*frame_));
         COutputWnd* output = frame_->outputWnd();
         QCOMPARE(output->CompileOutput(), QStringLiteral("syntax: OK"));
         QCOMPARE(output->codeList()->rowCount(), 22);
@@ -275,6 +277,7 @@ private slots:
                                       : frame_->commandAction(ID_FILT_ANALYSIS);
         QCOMPARE(command->data().toInt(), int(ID_FILT_ANALYSIS));
         command->trigger();
+        QVERIFY(runEnded(*frame_));
         COutputWnd* output = frame_->outputWnd();
         QCOMPARE(output->CompileOutput(), QStringLiteral("syntax: OK \n"));
         QCOMPARE(output->codeList()->rowCount(), 22);
@@ -289,6 +292,7 @@ private slots:
     {
         frame_->editTextWnd()->SetText(QString());
         frame_->commandAction(ID_BODE_ANALYSIS)->trigger();
+        QVERIFY(runEnded(*frame_));
         QCOMPARE(frame_->outputWnd()->CompileOutput(), QStringLiteral("f(s) = ? \n"));
         QCOMPARE(frame_->outputWnd()->resultList()->rowCount(), 0);
         QCOMPARE(frame_->outputWnd()->resultList()->columnCount(), 5);
@@ -298,6 +302,7 @@ private slots:
     void newAnsweredNoKeepsEverything()
     {
         frame_->commandAction(ID_FILT_ANALYSIS)->trigger();
+        QVERIFY(runEnded(*frame_));
         MessageBoxAnswer answer(QMessageBox::No);
         frame_->commandAction(ID_FILE_NEW)->trigger();
         QVERIFY(answer.shown());
@@ -311,6 +316,7 @@ private slots:
     void newAnsweredYesEmptiesSourceAndGraph()
     {
         frame_->commandAction(ID_FILT_ANALYSIS)->trigger();
+        QVERIFY(runEnded(*frame_));
         MessageBoxAnswer answer(QMessageBox::Yes);
         frame_->commandAction(ID_FILE_NEW)->trigger();
         QVERIFY(answer.shown());
@@ -351,6 +357,7 @@ private slots:
     {
         showActive();
         frame_->commandAction(ID_FILT_ANALYSIS)->trigger();
+        QVERIFY(runEnded(*frame_));
         QTableWidget* list = frame_->outputWnd()->codeList();
         frame_->outputWnd()->tabs()->setCurrentWidget(list);
         list->setFocus();

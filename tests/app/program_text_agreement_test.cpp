@@ -14,6 +14,7 @@
 #include "panes/edit_text_wnd.h"
 #include "panes/output_wnd.h"
 #include "tests/support/file_bytes.h"
+#include "tests/support/run_end.h"
 
 namespace {
 
@@ -119,6 +120,8 @@ private:
         if (frame.document()->OpenDocumentFile(path) != OpenOutcome::Opened)
             return {};
         frame.OnCommand(ID_BODE_ANALYSIS);
+        if (!runEnded(frame))
+            return {};
         COutputWnd* output = frame.outputWnd();
         return {withoutCarriageReturns(output->CompileOutput()), listingText(output->codeList())};
     }

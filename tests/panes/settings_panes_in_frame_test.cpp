@@ -5,6 +5,7 @@
 #include "../app/app_test_support.h"
 #include "app/main_frame.h"
 #include "pane_test_support.h"
+#include "tests/support/run_end.h"
 #include "view/brenno_view.h"
 
 class SettingsPanesInFrameTest : public QObject {
@@ -15,9 +16,7 @@ private slots:
     void init()
     {
         frame_ = std::make_unique<CMainFrame>();
-        frame_->show();
-        frame_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+        QVERIFY(showActive(*frame_));
     }
 
     // Closed first, as the user closes it: an open edit ends while the window is whole.
@@ -65,6 +64,7 @@ private slots:
         CPropertiesWndBODE& pane = *frame_->propertiesWndBode();
         QVERIFY(choose(*pane.grid(), "ソース内指定", "有効"));
         pane.findChild<CPropertiesToolBarBODE*>()->runAction()->trigger();
+        QVERIFY(runEnded(*frame_));
 
         const QStringList names = {"解析開始周波数", "解析終了周波数", "解析データ数", "解析周波数単位",
                                    "解析周波数間隔", "周波数軸", "ゲイン軸"};
@@ -93,12 +93,14 @@ private slots:
             pane.findChild<CPropertiesToolBarBODE*>()->runAction()->trigger();
         else
             frame_->commandAction(ID_BODE_ANALYSIS)->trigger();
+        QVERIFY(runEnded(*frame_));
         QVERIFY(!pane.grid()->openEditor());
         QCOMPARE(shown(*pane.grid(), "解析終了周波数"), QString("10"));
 
         auto* count = openEditor<QLineEdit>(*frame_->propertiesWndFilt()->grid(), "解析データ数");
         count->setText("25");
         frame_->commandAction(ID_FILT_ANALYSIS)->trigger();
+        QVERIFY(runEnded(*frame_));
         QCOMPARE(frame_->view()->data().pointCount, 25);
     }
 
