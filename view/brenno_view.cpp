@@ -30,6 +30,7 @@
 #include "view/edit_routing.h"
 #include "view/file_dialogs.h"
 #include "view/graph_drawing.h"
+#include "view/graph_printout.h"
 #include "view/image_save_dialog.h"
 #include "view/painter_surface.h"
 #include "view/size_dialog.h"
@@ -234,15 +235,9 @@ void CBrennoView::PrintView()
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    QPainter painter(&printer);
-    // The canvas fills the page, its proportions kept.
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    const CanvasSize canvas = data_.canvasSize;
-    const qreal scale = std::min(page.width() / canvas.width, page.height() / canvas.height);
-    painter.scale(scale, scale);
-    // Like a saved image, the printout leaves out the selection marks.
-    PainterSurface surface(painter);
-    drawGraph(surface, data_, fonts_, false);
+    QString failure;
+    if (!printGraph(printer, data_, fonts_, failure))
+        ShowStopMessage(failure.toStdString());
 }
 
 void CBrennoView::SaveGraphImage()
