@@ -9,17 +9,9 @@
 #include "tests/support/file_size_limit.h"
 #include "view/graph_drawing.h"
 #include "view/graph_printout.h"
+#include "tests/view/bode_view_with_curve.h"
 
 namespace {
-
-ViewData viewWithCurve()
-{
-    ViewData view;
-    view.pointCount = 3;
-    for (int i = 0; i < 3; ++i)
-        view.frequencyPoints[size_t(i)] = FrequencyPoint{0.1 + i * 9.0, q_complex(1.0 / (i + 1), -0.5)};
-    return view;
-}
 
 // A printer as the print dialog leaves it after "print to file".
 void printIntoFile(QPrinter& printer, const QString& path)

@@ -9,18 +9,9 @@
 #include "tests/support/image_file_names.h"
 #include "tests/support/file_size_limit.h"
 #include "view/painter_surface.h"
+#include "tests/view/bode_view_with_curve.h"
 
 namespace {
-
-// A Bode view with a short curve, as after a run.
-ViewData viewWithCurve()
-{
-    ViewData view;
-    view.pointCount = 3;
-    for (int i = 0; i < 3; ++i)
-        view.frequencyPoints[size_t(i)] = FrequencyPoint{0.1 + i * 9.0, q_complex(1.0 / (i + 1), -0.5)};
-    return view;
-}
 
 bool isDark(QRgb pixel) { return qGray(pixel) < 64; }
 
