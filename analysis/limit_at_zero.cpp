@@ -6,7 +6,8 @@
 namespace {
 
 // Steps toward 0 from 1e-2 down to 1e-9; each estimate extrapolates two
-// values (Richardson), so its error falls with the square of the step.
+// values (Richardson), so its error falls with the square of the step until
+// rounding takes over.
 constexpr int kFirstExponent = 2;
 constexpr int kLastExponent = 9;
 // Two successive estimates this close (relative) make the limit.
@@ -23,19 +24,26 @@ q_complex extrapolated(const RealAxisFunction& g, double step)
     return q_complex(2 * half.re - whole.re, 2 * half.im - whole.im);
 }
 
+// Once settled, the steps go on shrinking while the estimates keep drawing
+// closer: the last of them is good to the last digits, not to the tolerance.
 std::optional<q_complex> limitFromTheRight(const RealAxisFunction& g)
 {
     q_complex previous = extrapolated(g, std::pow(10.0, -kFirstExponent));
+    std::optional<q_complex> settled;
+    double lastChange = INFINITY;
     for (int k = kFirstExponent + 1; k <= kLastExponent; ++k) {
         const q_complex estimate = extrapolated(g, std::pow(10.0, -k));
         if (!isFinite(estimate) || !isFinite(previous))
-            return std::nullopt;
+            return settled;
         const double change = modulus(q_complex(estimate.re - previous.re, estimate.im - previous.im));
+        if (settled && change >= lastChange)
+            return settled;
         if (change <= kSettledTolerance * modulus(estimate))
-            return estimate;
+            settled = estimate;
+        lastChange = change;
         previous = estimate;
     }
-    return std::nullopt;
+    return settled;
 }
 
 }  // namespace

@@ -211,10 +211,11 @@ bool parseAnalysis(const std::string& word, CliOptions& options)
 }
 
 // The readings commands print readings only: they take the setup and nothing
-// that shapes the data output.
+// that shapes the data output; their runs show progress like any other.
 bool takenByReadings(const std::string& option, const OptionSpec& spec)
 {
-    return spec.role == SETUP || option == "--from-program" || option == "--error" || option == "--jobs";
+    return spec.role == SETUP || option == "--from-program" || option == "--error" || option == "--jobs" ||
+           option == "--quiet";
 }
 
 // --help and --version answer alone, wherever they stand among the options.

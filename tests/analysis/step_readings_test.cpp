@@ -52,7 +52,7 @@ TEST_F(StepReadingsTest, SecondOrderStepAgainstItsClosedForms)
     ASSERT_EQ(filt("W = 2; Z = 0.5; F(s) = W*W/(s*(s*s + 2*Z*W*s + W*W)); PROBE F(s);"), RUN_CLEAN);
     const StepReadings& r = view.readings.step;
     ASSERT_TRUE(r.finalValue && r.riseTime && r.overshoot && r.peakTime && r.settlingTime);
-    EXPECT_NEAR(*r.finalValue, 1.0, 1e-9);
+    EXPECT_NEAR(*r.finalValue, 1.0, 1e-13);
     const double wd = kOmegaN * std::sqrt(1 - kZeta * kZeta);
     EXPECT_NEAR(*r.peakTime, kPi / wd, 1e-6);
     EXPECT_NEAR(*r.overshoot, 100 * std::exp(-kZeta * kPi / std::sqrt(1 - kZeta * kZeta)), 1e-6);
