@@ -15,6 +15,10 @@ constexpr int kDotSpacing = 5;
 constexpr int kBarWidth = 3;
 constexpr int kCrossHalf = 5;
 constexpr int kLabelGap = 4;
+// The rows of the dotted lines' labels, from the top of the graph down.
+constexpr int kPhaseMarginRow = 0;
+constexpr int kGainMarginRow = 1;
+constexpr int kBandwidthRow = 2;
 
 double gainOfDecibels(double db) { return std::pow(10.0, db / 20); }
 
@@ -42,14 +46,30 @@ public:
         return true;
     }
 
-    void bar(double omega, double y1, double y2, Colorref colour, const QString& label)
+    void bar(double omega, double y1, double y2, Colorref colour, int row, const QString& label)
     {
         if (!dottedLine(omega, colour) || !std::isfinite(y1) || !std::isfinite(y2))
             return;
         const int x = truncateToPixel(scale_.x(omega));
         surface_.selectPen(SurfacePen{kBarWidth, colour});
         surface_.line(x, truncateToPixel(y1), x, truncateToPixel(y2));
-        write(x + kLabelGap, truncateToPixel((y1 + y2) / 2), colour, label);
+        labelLine(x, row, colour, label);
+    }
+
+    // A dotted line's label on its own row along the top of the graph, so
+    // that the labels of crossings close together do not cover each other.
+    void labelLine(int x, int row, Colorref colour, const QString& label)
+    {
+        const int y = plot_.top + kLabelGap + row * (surface_.textExtent(label).cy + kLabelGap);
+        writeBeside(x, y, colour, label);
+    }
+
+    // Right of x, or left of it where the right would leave the graph.
+    void writeBeside(int x, int y, Colorref colour, const QString& label)
+    {
+        const int width = surface_.textExtent(label).cx;
+        const bool fitsRight = x + kLabelGap + width <= plot_.right;
+        write(fitsRight ? x + kLabelGap : x - kLabelGap - width, y, colour, label);
     }
 
     void cross(double omega, double y, Colorref colour, const QString& label)
@@ -62,7 +82,7 @@ public:
         surface_.selectPen(SurfacePen{2, colour});
         surface_.line(px - kCrossHalf, py - kCrossHalf, px + kCrossHalf, py + kCrossHalf);
         surface_.line(px - kCrossHalf, py + kCrossHalf, px + kCrossHalf, py - kCrossHalf);
-        write(px + kLabelGap, py - kCrossHalf - surface_.textExtent(label).cy, colour, label);
+        writeBeside(px, py - kCrossHalf - surface_.textExtent(label).cy, colour, label);
     }
 
     void write(int x, int y, Colorref colour, const QString& text)
@@ -72,7 +92,6 @@ public:
     }
 
     const BodeScale& scale() const { return scale_; }
-    int top() const { return plot_.top; }
 
 private:
     DrawingSurface& surface_;
@@ -94,13 +113,13 @@ void drawReadingMarks(DrawingSurface& surface, const ViewData& view, const QFont
     const BodeScale& scale = marks.scale();
     if (bode.showPhase && r.gainCrossover && r.phaseMargin)
         marks.bar(*r.gainCrossover, scale.phaseY(-kPi), scale.phaseY(-kPi + *r.phaseMargin * kPi / 180),
-                  bode.phaseColor, valueText("PM ", *r.phaseMargin, "°"));
+                  bode.phaseColor, kPhaseMarginRow, valueText("PM ", *r.phaseMargin, "°"));
     if (bode.showGain && r.phaseCrossover && r.gainMargin)
         marks.bar(*r.phaseCrossover, scale.gainY(gainOfDecibels(-*r.gainMargin)), scale.gainY(1), bode.gainColor,
-                  valueText("GM ", *r.gainMargin, " dB"));
+                  kGainMarginRow, valueText("GM ", *r.gainMargin, " dB"));
     if (bode.showGain && r.bandwidth && marks.dottedLine(*r.bandwidth, bode.gainColor))
-        marks.write(truncateToPixel(scale.x(*r.bandwidth)) + kLabelGap, marks.top() + kLabelGap, bode.gainColor,
-                    valueText("BW ", *r.bandwidth, ""));
+        marks.labelLine(truncateToPixel(scale.x(*r.bandwidth)), kBandwidthRow, bode.gainColor,
+                        valueText("BW ", *r.bandwidth, ""));
     if (bode.showGain && r.peakOmega && r.peakGain)
         marks.cross(*r.peakOmega, scale.gainY(gainOfDecibels(*r.peakGain)), bode.gainColor,
                     valueText("Peak ", *r.peakGain, " dB"));
