@@ -98,7 +98,7 @@ int computeBodePoints(const RunPlan& plan, RunProgress* progress)
     return frequencySweep(plan.probe, x0, x1, s.sweepCount, s.sweepArithmetic != 0 ? 1 : 0, progress);
 }
 
-RunOutcome finishBodeRun(ViewData& view, AnalysisHooks& hooks, int count, int probe)
+RunOutcome finishBodeRun(ViewData& view, AnalysisHooks& hooks, const RunPlan& plan, int count)
 {
     takeSweepPoints(view, count);
     hooks.RepaintView();
@@ -108,6 +108,6 @@ RunOutcome finishBodeRun(ViewData& view, AnalysisHooks& hooks, int count, int pr
     showCleanRun(view, hooks, kBodeCleanMessage);
     view.bode.linearFreqAxis = view.settings.sweepArithmetic;
     pushToBodePane(view, hooks);
-    takeBodeReadings(view, hooks, probe);
+    takeBodeReadings(view, hooks, plan.probe);
     return RUN_CLEAN;
 }

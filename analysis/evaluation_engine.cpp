@@ -47,8 +47,8 @@ struct Engine {
 
     ParallelRunner runner;
     std::vector<std::unique_ptr<WorkerRoom>> rooms;
-    int unitStart[kResultCapacity + 1];
-    int unitEvaluations[kResultCapacity];
+    int unitStart[kPlanPointCapacity + 1];
+    int unitEvaluations[kPlanPointCapacity];
     int unitCount = 0;
 };
 

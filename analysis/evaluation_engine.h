@@ -7,6 +7,8 @@
 #pragma once
 #include <atomic>
 
+#include "lang/workareas.h"
+
 // Where a run's values of s come from and where its results go.
 class EvaluationPlan {
 public:
@@ -22,6 +24,9 @@ public:
 };
 
 constexpr int kPointEvaluationCapacity = 20480;
+// The points of one plan at most: a run's, and as many again for the FILT
+// error estimate's second inversion, which runs in the same plan.
+constexpr int kPlanPointCapacity = 2 * kResultCapacity;
 
 // Shared between a run and whoever watches it from another thread: how far
 // the run is, and a request to stop. The run adds to evaluationsDone after

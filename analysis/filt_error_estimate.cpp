@@ -6,25 +6,16 @@
 #include <vector>
 
 #include "analysis/filt_inverse.h"
-#include "analysis/filt_level_at.h"
+#include "analysis/filt_second_inversion.h"
 
 namespace {
 
-constexpr double kShiftOfA = 2;
-constexpr double kTermFactor = 2;
-constexpr double kExtraPairs = 2;
 // What the second inversion's own discretisation error leaves of the difference.
-const double kDifferenceScale = 1 / (1 - std::exp(-2 * kShiftOfA));
+const double kDifferenceScale = 1 / (1 - std::exp(-2 * kSecondInversionShiftOfA));
 constexpr double kSafety = 2.5;
 // The window around a time, in the method's resolution t / terms.
 constexpr double kWindowInResolutions = 3;
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
-
-FiltParameters secondInversion(const AnalysisSettings& s)
-{
-    return FiltParameters{s.filtA + kShiftOfA, s.filtB, kTermFactor * s.filtK1 + kExtraPairs,
-                          kTermFactor * s.filtK2};
-}
 
 double windowHalfWidth(double t, const AnalysisSettings& s)
 {
@@ -46,14 +37,13 @@ double nearbyLargest(const TimePoint* points, int count, const std::vector<doubl
 
 }  // namespace
 
-void estimateLevelErrors(const TimePoint* points, int count, const AnalysisSettings& settings, ProbedFunction& h,
-                         double* errors)
+void estimateLevelErrors(const TimePoint* points, int count, const AnalysisSettings& settings,
+                         const FiltLevel* second, double* errors)
 {
-    const FiltParameters second = secondInversion(settings);
     std::vector<double> differences(count);
     std::vector<double> rounding(count);
     for (int i = 0; i < count; ++i) {
-        const FiltLevel reference = filtLevelAt(h, points[i].t, second);
+        const FiltLevel& reference = second[i];
         differences[i] = std::abs(points[i].level - reference.level) * kDifferenceScale;
         // The second sum's magnitude is above the first's: it bounds the rounding of both.
         rounding[i] = 2 * kEpsilon * reference.magnitude;

@@ -11,9 +11,10 @@
 // inversions oscillate differently, and adds the rounding of both sums.
 #pragma once
 #include "analysis/analysis_settings.h"
-#include "analysis/probed_function.h"
+#include "analysis/filt_level_at.h"
 #include "lang/result_points.h"
 
-// errors[i] for points[i]; the points are the run's, with settings' FILT parameters.
-void estimateLevelErrors(const TimePoint* points, int count, const AnalysisSettings& settings, ProbedFunction& h,
-                         double* errors);
+// errors[i] for points[i]; the points are the run's, with settings' FILT
+// parameters, and second[i] the second inversion's level at the same time.
+void estimateLevelErrors(const TimePoint* points, int count, const AnalysisSettings& settings,
+                         const FiltLevel* second, double* errors);

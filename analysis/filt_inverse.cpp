@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/evaluation_engine.h"
+#include "analysis/joined_plan.h"
 #include "lang/workareas.h"
 
 namespace {
@@ -33,11 +34,9 @@ public:
     {
         for (int point = first; point < end; ++point) {
             const FiltPoint p = at(point);
-            const int terms = filtTermCount(p);
-            std::fill(sRe, sRe + terms, p.sigma);
-            filtTermOmegas(p, sIm);
-            sRe += terms;
-            sIm += terms;
+            filtTermValuesOfS(p, sRe, sIm);
+            sRe += filtTermCount(p);
+            sIm += filtTermCount(p);
         }
     }
 
@@ -59,6 +58,11 @@ private:
 };
 
 }  // namespace
+
+int filtStoredPoints(int count)
+{
+    return std::min(std::max(count, 2), kResultCapacity);
+}
 
 FiltPoint filtPointAt(double t, double a, double b, double k1, double k2)
 {
@@ -86,6 +90,12 @@ void filtTermOmegas(const FiltPoint& point, double* y)
     }
 }
 
+void filtTermValuesOfS(const FiltPoint& point, double* sRe, double* sIm)
+{
+    std::fill(sRe, sRe + filtTermCount(point), point.sigma);
+    filtTermOmegas(point, sIm);
+}
+
 // The plain terms alternate from a minus sign; the Euler tail of order 4 takes
 // the weights 31, 26, 16, 6, 1 over 32 on the five terms after them.
 double filtLevel(const FiltPoint& point, const double* imF)
@@ -99,7 +109,7 @@ double filtLevel(const FiltPoint& point, const double* imF)
 }
 
 int filtInverse(int probe, double start, double end, int count, double a, double b, double k1, double k2,
-                RunProgress* progress)
+                RunProgress* progress, EvaluationPlan* before)
 {
     workAreas.divZeroCount = 0;
     if (start <= 0)
@@ -107,11 +117,16 @@ int filtInverse(int probe, double start, double end, int count, double a, double
     if (end <= 0)
         end = kFiltMinimumTime;
     const int n = std::max(count, 2);
-    const int stored = std::min(n, kResultCapacity);
+    const int stored = filtStoredPoints(count);
 
     // The divisor is n, not n - 1: the last time lies one step before the end.
     const double h = (end - start) / n;
     FiltPlan plan(stored, start, h, a, b, k1, k2);
-    evaluatePlan(plan, probe, progress);
+    if (before == nullptr) {
+        evaluatePlan(plan, probe, progress);
+    } else {
+        JoinedPlan joined(*before, plan);
+        evaluatePlan(joined, probe, progress);
+    }
     return stored;
 }

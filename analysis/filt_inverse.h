@@ -2,6 +2,7 @@
 // as an alternating series of Im F on the line Re s = A/t + B with an Euler tail.
 #pragma once
 
+class EvaluationPlan;
 struct RunProgress;
 
 // Times of 0 or less are replaced by this before the steps are computed.
@@ -13,9 +14,13 @@ constexpr int kFiltTermCap = 10000;
 
 // Writes workAreas.filtPoints from index 0 and returns the number of points
 // (2 to 2048); clears divZeroCount first. With progress, the run can be
-// watched and stopped from another thread (see evaluatePlan).
+// watched and stopped from another thread (see evaluatePlan). A plan before
+// is evaluated in the same run, ahead of the points, and may read their times.
 int filtInverse(int probe, double start, double end, int count, double a, double b, double k1, double k2,
-                RunProgress* progress = nullptr);
+                RunProgress* progress = nullptr, EvaluationPlan* before = nullptr);
+
+// How many of count points a run computes and stores.
+int filtStoredPoints(int count);
 
 // One time point of the sum: where its terms lie and what they are weighed with.
 struct FiltPoint {
@@ -30,5 +35,7 @@ FiltPoint filtPointAt(double t, double a, double b, double k1, double k2);
 int filtTermCount(const FiltPoint& point);
 // The imaginary parts of the terms' s, built by repeated addition of d.
 void filtTermOmegas(const FiltPoint& point, double* y);
+// The terms' s, real and imaginary parts.
+void filtTermValuesOfS(const FiltPoint& point, double* sRe, double* sIm);
 // f(t) from Im F at the terms, summed in the fixed order that gives its bits.
 double filtLevel(const FiltPoint& point, const double* imF);

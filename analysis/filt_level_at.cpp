@@ -5,6 +5,14 @@
 
 #include "analysis/filt_inverse.h"
 
+FiltLevel filtLevelOf(const FiltPoint& point, const double* imF)
+{
+    double magnitude = 0;
+    for (int k = 0; k < filtTermCount(point); ++k)
+        magnitude += std::abs(imF[k]);
+    return FiltLevel{filtLevel(point, imF), std::abs(point.scale) * magnitude};
+}
+
 FiltLevel filtLevelAt(ProbedFunction& h, double t, const FiltParameters& p)
 {
     const FiltPoint point = filtPointAt(t, p.a, p.b, p.k1, p.k2);
@@ -12,10 +20,7 @@ FiltLevel filtLevelAt(ProbedFunction& h, double t, const FiltParameters& p)
     std::vector<double> omegas(terms);
     std::vector<double> imF(terms);
     filtTermOmegas(point, omegas.data());
-    double magnitude = 0;
-    for (int k = 0; k < terms; ++k) {
+    for (int k = 0; k < terms; ++k)
         imF[k] = h.at(q_complex(point.sigma, omegas[k])).im;
-        magnitude += std::abs(imF[k]);
-    }
-    return FiltLevel{filtLevel(point, imF.data()), std::abs(point.scale) * magnitude};
+    return filtLevelOf(point, imF.data());
 }

@@ -2,6 +2,7 @@
 // through the probed function: the readings refine crossings between the
 // run's time points and make the error estimate's second inversion with it.
 #pragma once
+#include "analysis/filt_inverse.h"
 #include "analysis/probed_function.h"
 
 struct FiltParameters {
@@ -16,3 +17,5 @@ struct FiltLevel {
 };
 
 FiltLevel filtLevelAt(ProbedFunction& h, double t, const FiltParameters& parameters);
+// The level and its magnitude from Im F at the point's terms.
+FiltLevel filtLevelOf(const FiltPoint& point, const double* imF);

@@ -2,6 +2,7 @@
 #include "analysis/axis_scaling.h"
 #include "analysis/filt_inverse.h"
 #include "analysis/filt_parameter_check.h"
+#include "analysis/filt_second_inversion.h"
 #include "analysis/run_bounds.h"
 #include "analysis/run_messages.h"
 #include "analysis/run_readings.h"
@@ -76,26 +77,32 @@ RunPlan prepareFiltRun(ViewData& view, AnalysisHooks& hooks, int useProgram)
     const std::string problem = filtParameterProblem(plan.settings);
     if (!problem.empty())
         return endPlan(plan, PlanEnding::Failed, problem);
+    planLevelErrors(plan);
     return plan;
 }
 
 int computeFiltPoints(const RunPlan& plan, RunProgress* progress)
 {
     const AnalysisSettings& s = plan.settings;
+    if (!plan.secondLevels)
+        return filtInverse(plan.probe, s.timeStart, s.timeEnd, s.timeCount, s.filtA, s.filtB, s.filtK1, s.filtK2,
+                           progress);
+    SecondInversionPlan second(filtStoredPoints(s.timeCount), secondInversionParameters(s),
+                               plan.secondLevels->data());
     return filtInverse(plan.probe, s.timeStart, s.timeEnd, s.timeCount, s.filtA, s.filtB, s.filtK1, s.filtK2,
-                       progress);
+                       progress, &second);
 }
 
-RunOutcome finishFiltRun(ViewData& view, AnalysisHooks& hooks, int count, int probe)
+RunOutcome finishFiltRun(ViewData& view, AnalysisHooks& hooks, const RunPlan& plan, int count)
 {
     takeTimePoints(view, count);
     hooks.RepaintView();
     if (workAreas.divZeroCount != 0)
         return dividedByZero(view, hooks);
 
-    takeLevelErrors(view, probe);
+    takeLevelErrors(view, plan);
     showCleanRun(view, hooks, kFiltCleanMessage);
     pushToFiltPane(view, hooks);
-    takeStepReadings(view, hooks, probe);
+    takeStepReadings(view, hooks, plan.probe);
     return RUN_CLEAN;
 }

@@ -2,9 +2,12 @@
 // work areas and the setup to compute, or the way the run ends without its
 // engine. The view is not touched until the run finishes.
 #pragma once
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "analysis/analysis_settings.h"
+#include "analysis/filt_level_at.h"
 #include "analysis/view_data.h"
 #include "lang/value_cells.h"
 
@@ -24,4 +27,8 @@ struct RunPlan {
     AnalysisSettings settings;   // the view's, with the program's setup and the bounds applied
     int probe = kNoProbe;
     ValueCells cellsBefore;      // put back when the run is stopped
+    // The FILT error estimate's second inversion, one level a point: made
+    // when the settings ask for the estimate and the program's value depends
+    // on s alone, filled while the run computes.
+    std::shared_ptr<std::vector<FiltLevel>> secondLevels;
 };

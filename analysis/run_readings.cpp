@@ -6,6 +6,7 @@
 #include "analysis/filt_error_estimate.h"
 #include "analysis/readings_listing.h"
 #include "analysis/step_readings.h"
+#include "lang/compiled_code.h"
 
 void clearReadings(ViewData& view, AnalysisHooks& hooks)
 {
@@ -42,14 +43,18 @@ void takeBodeReadings(ViewData& view, AnalysisHooks& hooks, int probe)
     });
 }
 
-void takeLevelErrors(ViewData& view, int probe)
+void planLevelErrors(RunPlan& plan)
 {
-    if (!view.settings.filtErrorEstimate)
+    if (plan.settings.filtErrorEstimate && currentCompiledCode().runsIndependently(plan.probe))
+        plan.secondLevels = std::make_shared<std::vector<FiltLevel>>(kResultCapacity);
+}
+
+void takeLevelErrors(ViewData& view, const RunPlan& plan)
+{
+    if (!plan.secondLevels)
         return;
-    ProbedFunction h(probe);
-    if (!h.dependsOnSAlone())
-        return;
-    estimateLevelErrors(view.timePoints.data(), validPointCount(view), view.settings, h, view.levelErrors.data());
+    estimateLevelErrors(view.timePoints.data(), validPointCount(view), view.settings, plan.secondLevels->data(),
+                        view.levelErrors.data());
     view.errorEstimateTaken = 1;
 }
 

@@ -48,8 +48,8 @@ RunOutcome finishRun(ViewData& view, AnalysisHooks& hooks, const RunPlan& plan, 
     case PlanEnding::MissingSetup: return missingSetup(view, hooks, plan.message);
     default: break;
     }
-    return plan.graphMode == GRAPH_BODE ? finishBodeRun(view, hooks, count, plan.probe)
-                                           : finishFiltRun(view, hooks, count, plan.probe);
+    return plan.graphMode == GRAPH_BODE ? finishBodeRun(view, hooks, plan, count)
+                                           : finishFiltRun(view, hooks, plan, count);
 }
 
 RunOutcome abandonRun(const RunPlan& plan)

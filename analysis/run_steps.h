@@ -18,9 +18,9 @@ int computeBodePoints(const RunPlan& plan, RunProgress* progress);
 int computeFiltPoints(const RunPlan& plan, RunProgress* progress);
 
 // Finishing, once the plan is committed to the view and the output pane
-// cleared; the probe is the plan's, for the readings.
-RunOutcome finishBodeRun(ViewData& view, AnalysisHooks& hooks, int count, int probe);
-RunOutcome finishFiltRun(ViewData& view, AnalysisHooks& hooks, int count, int probe);
+// cleared; the plan gives the readings what they need.
+RunOutcome finishBodeRun(ViewData& view, AnalysisHooks& hooks, const RunPlan& plan, int count);
+RunOutcome finishFiltRun(ViewData& view, AnalysisHooks& hooks, const RunPlan& plan, int count);
 
 // Shows message and ends with an empty graph, the result headers and no code.
 RunOutcome failRun(ViewData& view, AnalysisHooks& hooks, const std::string& message);

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis/filt_error_estimate.h"
+#include "analysis/filt_second_inversion.h"
+#include "analysis/settings_readers.h"
 #include "tests/analysis/run_fixture.h"
 
 namespace {
@@ -78,4 +81,49 @@ TEST_F(FiltErrorEstimateTest, CoversTheTrueErrorOfExactInverses)
                         f.program, ratios[ratios.size() / 2], ratios.front(), ratios.size());
         }
     }
+}
+
+// The second inversion is computed in the run's own engine pass, on every
+// thread: the run's points and the cells it leaves are those of a run without
+// the estimate, bit for bit, and the estimate is the one that the plain
+// evaluator's second inversion gives.
+TEST_F(FiltErrorEstimateTest, SecondInversionRidesAlongWithoutChangingTheRun)
+{
+    const std::string program = "A = 2; F(s) = A*exp(-s*0.3)/(s*(s*s + s + A)); PROBE F(s);";
+    const EngineSettings before = engineSettings();
+    for (int threads : {1, 2, 3}) {
+        SCOPED_TRACE(threads);
+        setEngineSettings(EngineSettings{threads, PATH_FASTEST});
+        view.settings = AnalysisSettings{};
+        view.settings.timeCount = 2048;
+        view.settings.filtK1 = 8;
+        ASSERT_EQ(filt(program), RUN_CLEAN);
+        const std::vector<TimePoint> plain(view.timePoints.begin(), view.timePoints.begin() + view.pointCount);
+        const std::vector<q_complex> plainCells(workAreas.identValues, workAreas.identValues + workAreas.identCount);
+
+        view.settings.filtErrorEstimate = 1;
+        ASSERT_EQ(filt(program), RUN_CLEAN);
+        ASSERT_EQ(view.errorEstimateTaken, 1);
+        ASSERT_EQ(view.pointCount, int(plain.size()));
+        for (int i = 0; i < view.pointCount; ++i) {
+            ASSERT_EQ(view.timePoints[i].t, plain[i].t) << i;
+            ASSERT_EQ(view.timePoints[i].level, plain[i].level) << i;
+        }
+        for (int i = 0; i < workAreas.identCount; ++i) {
+            EXPECT_EQ(workAreas.identValues[i].re, plainCells[i].re) << "cell " << i;
+            EXPECT_EQ(workAreas.identValues[i].im, plainCells[i].im) << "cell " << i;
+        }
+
+        std::vector<FiltLevel> second(view.pointCount);
+        {
+            ProbedFunction h(findProbe());
+            for (int i = 0; i < view.pointCount; ++i)
+                second[i] = filtLevelAt(h, view.timePoints[i].t, secondInversionParameters(view.settings));
+        }
+        std::vector<double> errors(view.pointCount);
+        estimateLevelErrors(view.timePoints.data(), view.pointCount, view.settings, second.data(), errors.data());
+        for (int i = 0; i < view.pointCount; ++i)
+            ASSERT_EQ(view.levelErrors[i], errors[i]) << i;
+    }
+    setEngineSettings(before);
 }
