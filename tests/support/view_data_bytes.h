@@ -22,6 +22,9 @@ inline std::string viewDataBytes(const ViewData& view)
     bytes += view.sourceText;
     appendBytes(bytes, view.sourceCut);
     appendBytes(bytes, view.workAreasReady);
+    appendBytes(bytes, view.readings);
+    appendBytes(bytes, view.errorEstimateTaken);
+    appendBytes(bytes, view.levelErrors);
     appendBytes(bytes, view.settings);
     appendBytes(bytes, view.bode);
     appendBytes(bytes, view.filt);
