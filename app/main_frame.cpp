@@ -337,11 +337,16 @@ void CMainFrame::followRuns()
     addAction(cancelRunAction_);
     connect(cancelRunAction_, &QAction::triggered, run, &BackgroundRun::cancel);
     connect(runStatus_, &RunStatus::cancelRequested, run, &BackgroundRun::cancel);
-    connect(run, &BackgroundRun::progressShown, runStatus_, &RunStatus::showProgress);
+    connect(run, &BackgroundRun::progressShown, this, [this] {
+        // A status bar the user hid comes out for the progress alone.
+        statusBar()->show();
+        runStatus_->showProgress();
+    });
     connect(run, &BackgroundRun::progressed, runStatus_, &RunStatus::setPercent);
     connect(run, &BackgroundRun::started, this, [this] { setRunInputsEnabled(false); });
     connect(run, &BackgroundRun::ended, this, [this] {
         runStatus_->hide();
+        statusBar()->setVisible(commandAction(ID_VIEW_STATUS_BAR)->isChecked());
         setRunInputsEnabled(true);
     });
 }

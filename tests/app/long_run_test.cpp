@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QPlainTextEdit>
@@ -166,13 +167,17 @@ private slots:
     }
 
     // The note goes on a line of its own after a message without a line end.
+    // A status bar the user hid shows the progress, and hides again after it.
     void theCancelButtonCancelsAndTheNextRunFinishes()
     {
         const QString firstText = frame_->outputWnd()->CompileOutput();
+        frame_->commandAction(ID_VIEW_STATUS_BAR)->trigger();
+        QVERIFY(frame_->statusBar()->isHidden());
         startHeavyRun();
         QVERIFY(QTest::qWaitFor([this] { return frame_->runStatus()->isVisible(); }));
         QTest::mouseClick(frame_->runStatus()->cancelButton(), Qt::LeftButton);
         QVERIFY(runEnded(*frame_));
+        QVERIFY(frame_->statusBar()->isHidden());
         QCOMPARE(frame_->view()->data().pointCount, 0);
         QCOMPARE(frame_->outputWnd()->CompileOutput(), firstText + QStringLiteral("\n解析を中止しました"));
 
