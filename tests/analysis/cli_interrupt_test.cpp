@@ -60,13 +60,14 @@ int threadCount(pid_t pid)
 }
 
 // brenno-cli filt at the term cap in the background, its standard error on a
-// terminal of its own or in a file.
+// terminal of its own or in a file. Two engine threads on any machine: their
+// start tells that the run computes.
 class LongRun {
 public:
     LongRun(const std::vector<std::string>& options, bool onTerminal, const std::string& errorFile)
         : errorFile_(errorFile)
     {
-        std::vector<std::string> args = {BRENNO_CLI, "filt", "--count", "2048", "--filt", "4,0,1e9,0.2"};
+        std::vector<std::string> args = {BRENNO_CLI, "filt", "--jobs", "2", "--count", "2048", "--filt", "4,0,1e9,0.2"};
         args.insert(args.end(), options.begin(), options.end());
         std::vector<char*> argv;
         for (std::string& arg : args)
