@@ -98,12 +98,21 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
+// The old file's owner and group, or its group alone, as far as the system
+// lets this user give them away.
+bool takeOwnerAndGroup(int fd, const struct stat& existing)
+{
+    return ::fchown(fd, existing.st_uid, existing.st_gid) == 0 ||
+           ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) == 0;
+}
+
 // The temporary file takes over the old file's permissions and, where the
-// system lets an ordinary user, its group.
+// system lets an ordinary user, its group. Keeping the owner is a courtesy:
+// the save does not fail for it.
 bool copyPermissions(int fd, const struct stat* existing, int& errnum)
 {
-    if (existing && ::fchown(fd, existing->st_uid, existing->st_gid) != 0)
-        (void)::fchown(fd, static_cast<uid_t>(-1), existing->st_gid);
+    if (existing)
+        static_cast<void>(takeOwnerAndGroup(fd, *existing));
     const mode_t mode = existing ? existing->st_mode & 07777 : newFileMode();
     if (::fchmod(fd, mode) == 0)
         return true;

@@ -17,11 +17,6 @@ const char kHiddenPanesKey[] = "AutoHiddenPanes";
 constexpr int kSlideMilliseconds = 150;
 constexpr int kLeaveCheckMilliseconds = 250;
 
-bool isSideEdge(Qt::DockWidgetArea side)
-{
-    return side == Qt::LeftDockWidgetArea || side == Qt::RightDockWidgetArea;
-}
-
 PaneTitleBar* titleBarOf(const QDockWidget* pane)
 {
     return qobject_cast<PaneTitleBar*>(pane->titleBarWidget());
