@@ -126,6 +126,7 @@ void CMainFrame::UpdateCommandUI()
     for (QAction* button : editTextWnd_->toolBar()->actions())
         if (const std::optional<bool> enabled = view_->CommandEnabled(button->data().toInt()))
             button->setEnabled(*enabled);
+    recentFiles_->setEnabled(view_->CommandEnabled(ID_FILE_OPEN).value_or(true));
 }
 
 void CMainFrame::ApplyLook(int look)

@@ -69,6 +69,12 @@ void RecentFiles::remove(const QString& path)
     showEntries();
 }
 
+void RecentFiles::setEnabled(bool enabled)
+{
+    for (QAction* entry : entries_)
+        entry->setEnabled(enabled);
+}
+
 void RecentFiles::store() const
 {
     auto settings = openAppSettings();

@@ -22,6 +22,9 @@ public:
     void add(const QString& path);
     // Takes out a path that can no longer be opened.
     void remove(const QString& path);
+    // Like Open, the entries wait while a run works on the program.
+    void setEnabled(bool enabled);
+    const QList<QAction*>& entries() const { return entries_; }
 
 signals:
     void openRequested(const QString& path);

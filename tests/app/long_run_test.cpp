@@ -16,6 +16,7 @@
 #include "app/brenno_doc.h"
 #include "app/command_ids.h"
 #include "app/main_frame.h"
+#include "app/recent_files.h"
 #include "app/run_status.h"
 #include "app_test_support.h"
 #include "panes/edit_text_wnd.h"
@@ -119,6 +120,9 @@ private slots:
         QVERIFY(runEnded(*frame_));
         frame_->outputWnd()->tabs()->setCurrentWidget(frame_->outputWnd()->resultList());
         setUpHeavyRun();
+        // A recent file shows an entry, which waits like Open.
+        frame_->recentFiles()->add(QStringLiteral("step.bn3"));
+        QAction* recentEntry = frame_->recentFiles()->entries().first();
         const ViewState before(*frame_);
 
         startRun();
@@ -127,6 +131,7 @@ private slots:
         QVERIFY(!frame_->propertiesWndBode()->findChild<PropertiesToolBar*>()->isEnabled());
         for (int id : {ID_BODE_ANALYSIS, ID_FILT_ANALYSIS, ID_FILE_NEW, ID_FILE_OPEN})
             QVERIFY2(!frame_->commandAction(id)->isEnabled(), qPrintable(QString::number(id)));
+        QVERIFY(!recentEntry->isEnabled());
         for (QAction* button : frame_->editTextWnd()->toolBar()->actions())
             if (button->data().toInt() == ID_FILT_ANALYSIS)
                 QVERIFY(!button->isEnabled());
@@ -164,6 +169,7 @@ private slots:
         QVERIFY(frame_->propertiesWndBode()->findChild<PropertiesToolBar*>()->isEnabled());
         for (int id : {ID_BODE_ANALYSIS, ID_FILT_ANALYSIS, ID_FILE_NEW, ID_FILE_OPEN, ID_SAVE_GRAPH_CSV})
             QVERIFY2(frame_->commandAction(id)->isEnabled(), qPrintable(QString::number(id)));
+        QVERIFY(recentEntry->isEnabled());
     }
 
     // The note goes on a line of its own after a message without a line end.
