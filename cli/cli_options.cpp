@@ -140,7 +140,7 @@ enum OptionRole { SETUP, NOT_SETUP };
 
 using OptionValue = const std::string&;
 
-struct OptionSpec {
+struct OptionRule {
     OptionScope scope;
     OptionRole role;
     bool takesValue;
@@ -148,9 +148,9 @@ struct OptionSpec {
     bool (*apply)(CliOptions&, OptionValue);
 };
 
-const std::map<std::string, OptionSpec>& optionTable()
+const std::map<std::string, OptionRule>& optionTable()
 {
-    static const std::map<std::string, OptionSpec> table = {
+    static const std::map<std::string, OptionRule> table = {
         {"--from-program",
          {ANY_ANALYSIS, NOT_SETUP, false, [](CliOptions& o, OptionValue) { return o.fromProgram = true; }}},
         {"--start", {ANY_ANALYSIS, SETUP, true, [](CliOptions& o, OptionValue v) { return parseNumber(v, o.start); }}},
@@ -212,9 +212,9 @@ bool parseAnalysis(const std::string& word, CliOptions& options)
 
 // The readings commands print readings only: they take the setup and nothing
 // that shapes the data output; their runs show progress like any other.
-bool takenByReadings(const std::string& option, const OptionSpec& spec)
+bool takenByReadings(const std::string& option, const OptionRule& rule)
 {
-    return spec.role == SETUP || option == "--from-program" || option == "--error" || option == "--jobs" ||
+    return rule.role == SETUP || option == "--from-program" || option == "--error" || option == "--jobs" ||
            option == "--quiet";
 }
 
@@ -283,7 +283,7 @@ bool parseCliOptions(int argc, const char* const* argv, CliOptions& options, std
             error = "unknown option " + arg;
             return false;
         }
-        const OptionSpec& option = found->second;
+        const OptionRule& option = found->second;
         if (!scopeFits(option.scope, options.analysis) || (options.readings && !takenByReadings(arg, option))) {
             error = arg + " does not apply to " + args[0];
             return false;
