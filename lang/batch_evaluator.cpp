@@ -143,8 +143,10 @@ int evaluateBatch(const CompiledCode& code, int probe, const double* sRe, const 
             combineLanes(top, operand, kParallel);
             break;
         case CO_MUL_ADD:
-            combineLanes(top, operand, kProduct);
-            combineLanes(top, scratch.slots[in.addendSlot], kSum);
+            for (int k = 0; k < in.steps; ++k) {
+                combineLanes(top, operand, kProduct);
+                combineLanes(top, scratch.slots[in.addendSlot + k], kSum);
+            }
             break;
         case CO_MIN: mapLanes(top, top, kNegation); break;
         case CO_EXP: exponentialLanes(top); break;

@@ -83,6 +83,7 @@ private:
     void emit(CompiledOpcode opcode, const Entry& operand);
     void resolve(const Entry& operand, int32_t& slot, q_complex*& pointer);
     bool fuseMultiplyAdd(int function, const Entry& addend);
+    void joinHornerSteps();
     int cellIndex(int cell);
     void fail() { out_.complete = false; }
 
@@ -131,6 +132,7 @@ void Translator::emit(CompiledOpcode opcode, const Entry& operand)
     in.opcode = opcode;
     resolve(operand, in.slot, in.operand);
     resolve(Entry{ENTRY_ON_STACK, false, 0, {}}, in.addendSlot, in.addend);
+    in.steps = 1;
 }
 
 // An addition of an operand right after a multiplication by one: the
@@ -142,7 +144,25 @@ bool Translator::fuseMultiplyAdd(int function, const Entry& addend)
     CompiledInstruction& in = out_.code[out_.count - 1];
     in.opcode = CO_MUL_ADD;
     resolve(addend, in.addendSlot, in.addend);
+    joinHornerSteps();
     return true;
+}
+
+// A multiply-add right after another by the same operand, whose addend is the
+// constant after the other's, becomes its next step: a polynomial in Horner
+// form is then one loop instead of one dispatch a degree.
+void Translator::joinHornerSteps()
+{
+    if (out_.count < 2)
+        return;
+    CompiledInstruction& before = out_.code[out_.count - 2];
+    const CompiledInstruction& last = out_.code[out_.count - 1];
+    const bool constantAddends = before.addendSlot >= 1 && last.addendSlot >= 1;
+    if (before.opcode == CO_MUL_ADD && before.slot == last.slot && constantAddends &&
+        last.addendSlot == before.addendSlot + before.steps) {
+        ++before.steps;
+        --out_.count;
+    }
 }
 
 void Translator::materialize(int index)

@@ -20,7 +20,8 @@ enum CompiledOpcode : uint8_t {
     CO_ADD, CO_SUB, CO_MUL, CO_DIV, CO_POW, CO_PARALLEL,
     // a on top of the stack, b the operand; the top replaced by the result
     CO_ADD_OPERAND, CO_SUB_OPERAND, CO_MUL_OPERAND, CO_DIV_OPERAND, CO_POW_OPERAND, CO_PARALLEL_OPERAND,
-    // a on top of the stack times the operand plus the second operand: a step of Horner's scheme
+    // steps of Horner's scheme: a on top of the stack times the operand plus the
+    // next addend, steps times over; the addends are consecutive
     CO_MUL_ADD,
     // the top replaced by the function's value
     CO_MIN, CO_EXP, CO_LOG, CO_LN, CO_SIN, CO_COS, CO_TAN, CO_SINH, CO_COSH, CO_TANH, CO_SQRT,
@@ -37,9 +38,10 @@ constexpr int kSlotCapacity = 1 + kCodeCapacity + kCellCapacity;
 struct CompiledInstruction {
     CompiledOpcode opcode;
     int32_t slot;         // batches: the operand's slot
-    int32_t addendSlot;   // CO_MUL_ADD: the second operand's slot
+    int32_t addendSlot;   // CO_MUL_ADD: the first addend's slot
+    int32_t steps;        // CO_MUL_ADD: the multiply-adds
     q_complex* operand;   // single evaluations: s, a constant or a value cell
-    q_complex* addend;    // CO_MUL_ADD: the second operand
+    q_complex* addend;    // CO_MUL_ADD: the first addend
 };
 
 // Obtained as zero bytes with the work areas (made from no instructions, not

@@ -10,7 +10,8 @@
 namespace {
 
 // One pass over the compiled code; near-zero divisors are added to nearZero.
-inline void runCompiled(CompiledCode& c, q_complex s, q_complex* stack, int& nearZero)
+// Inlined into its callers, so that a row of evaluations sets the pass up once.
+Q_COMPLEX_INLINE void runCompiled(CompiledCode& c, q_complex s, q_complex* stack, int& nearZero)
 {
     c.s = s;
     int depth = 0;
@@ -34,7 +35,10 @@ inline void runCompiled(CompiledCode& c, q_complex s, q_complex* stack, int& nea
         case CO_DIV_OPERAND: top = countedQuotient(top, operand, nearZero); break;
         case CO_POW_OPERAND: top = qPow(top, operand); break;
         case CO_PARALLEL_OPERAND: top = countedParallel(top, operand, nearZero); break;
-        case CO_MUL_ADD: top = top * operand + *in->addend; break;
+        case CO_MUL_ADD:
+            for (int k = 0; k < in->steps; ++k)
+                top = top * operand + in->addend[k];
+            break;
         case CO_MIN: top = -top; break;
         case CO_EXP: top = qExp(top); break;
         case CO_LOG: top = qLog(top); break;

@@ -84,6 +84,7 @@ protected:
         const CompiledCode& code = currentCompiledCode();
         ASSERT_TRUE(code.complete);
         const int probe = probeOf();
+        countJoinedSteps(code);
         const Evaluations plain = evaluateRow(evaluateProgram, probe);
         const Evaluations compiled = evaluateRow(evaluateCompiled, probe);
         for (int i = 0; i < kPointCount; ++i)
@@ -112,8 +113,17 @@ protected:
             << "a batch leaves the work areas' cells alone";
     }
 
+    void countJoinedSteps(const CompiledCode& code)
+    {
+        for (int i = 0; i < code.count; ++i) {
+            if (code.code[i].opcode == CO_MUL_ADD && code.code[i].steps > 1)
+                return void(++programsWithJoinedSteps);
+        }
+    }
+
     std::unique_ptr<BatchScratch> scratch = std::make_unique<BatchScratch>();
     int batchedPrograms = 0;
+    int programsWithJoinedSteps = 0;  // a polynomial's multiply-adds run as one loop
 };
 
 TEST_F(CompiledCodeTest, TheSampleRunsInSevenInstructions)
@@ -142,7 +152,13 @@ TEST_F(CompiledCodeTest, ConstantsAreFoldedWhereNothingIsCountedAndPairsFused)
         {"K = 2; H(s) = K * s; PROBE H;", 5},   // K's value is known where H reads it
         {"H(s) = s / 0; PROBE H;", 3},          // counted at every evaluation: not folded
         {"H(s) = s + 1 // -1; PROBE H;", 5},    // a // b of a + b = 0: not folded
-        {"H(s) = (2*s + 3)*s + 1; PROBE H;", 4}, // PUSH 2, two steps of Horner's scheme, POP
+        {"H(s) = (2*s + 3)*s + 1; PROBE H;", 3}, // PUSH 2, one multiply-add of two steps, POP
+        {"H(s) = (((1*s + 2)*s + 3)*s + 4)*s + 5; PROBE H;", 3},
+        // Steps stay apart where an addend is not a constant or the operand changes
+        // (G takes three instructions).
+        {"G(s) = 1/s; H(s) = ((2*s + G)*s + 3)*s + 4; PROBE H;", 3 + 4},
+        {"H(s) = ((2*s + s)*s + 3)*s + 4; PROBE H;", 4},
+        {"G(s) = 1/s; H(s) = ((2*s + 3)*G + 4)*s + 5; PROBE H;", 3 + 5},
     };
     for (const Case& c : cases) {
         compile(c.program);
@@ -188,6 +204,8 @@ TEST_F(CompiledCodeTest, TheLanguagesCasesGiveTheEvaluatorsBits)
         "H(s) = sqrt(-4 - 0 * s) + (3 + 4 * s) / (1 + 2 * s); PROBE H;",
         "FREQ 1, 2, 3, GEO; H(s) = s * 2; TIME 1, 2, 3; FILT 1, 2, 3, 4; PROBE H(s);",
         "x = 1e-200 * 1e-200; H(s) = s / x + s // -s; PROBE H;",
+        "G(s) = 1/s; H(s) = ((((2*s + 3)*s + G)*s + 4)*s + 5)*G + 6; PROBE H;",
+        "H(s) = (((((0.5*s + 1.5)*s + 2.25)*s + 3)*s + 1e300)*s + 1e-200)/((1*s + 2)*s + 1)/s; PROBE H;",
     };
     for (const char* program : programs)
         expectSameAsEvaluator(program);
@@ -203,6 +221,7 @@ TEST_F(CompiledCodeTest, RandomProgramsGiveTheEvaluatorsBits)
             return;
     }
     EXPECT_GT(batchedPrograms, 300) << "many of them run in batches";
+    EXPECT_GT(programsWithJoinedSteps, 100) << "many of them join multiply-adds";
 }
 
 }  // namespace

@@ -87,12 +87,23 @@ private:
         static const char* const binary[] = {" + ", " - ", " * ", " / ", " // ", " ** "};
         static const char* const functions[] = {"exp", "log", "ln", "sin", "cos", "tan",
                                                 "sinh", "cosh", "tanh", "sqrt"};
-        switch (pick(0, 4)) {
+        switch (pick(0, 5)) {
         case 0: return "-" + expression(withS, depth - 1);
         case 1: return std::string(functions[pick(0, 9)]) + "(" + expression(withS, depth - 1) + ")";
+        case 2: return polynomial(withS, depth - 1);
         default:
             return "(" + expression(withS, depth - 1) + binary[pick(0, 5)] + expression(withS, depth - 1) + ")";
         }
+    }
+
+    // A polynomial in Horner form whose coefficients are leaves: numbers, names or s.
+    std::string polynomial(bool withS, int depth)
+    {
+        const std::string variable = leaf(withS);
+        std::string text = expression(withS, depth);
+        for (int degree = pick(1, 4); degree > 0; --degree)
+            text = "(" + text + ")*" + variable + " + " + leaf(withS);
+        return "(" + text + ")";
     }
 
     std::string leaf(bool withS)
