@@ -32,7 +32,9 @@ std::string kindOf(mode_t mode)
 
 bool readProgramStream(int fd, std::string& bytes, ProgramReadFailure& failure)
 {
-    char chunk[65536];
+    // One page: every page of a larger buffer on the stack is probed, and a
+    // first touch of a page is a good part of a short run's start.
+    char chunk[4096];
     bytes.clear();
     for (;;) {
         const ssize_t got = ::read(fd, chunk, sizeof chunk);

@@ -20,10 +20,12 @@ enum EntryKind : uint8_t {
     ENTRY_CELL,      // a value cell, not yet read
 };
 
+// Every member has its initial value, so that the translator in static
+// storage is zero bytes from the start instead of being cleared at startup.
 struct Entry {
-    EntryKind kind;
-    bool negated;  // s or a cell with MIN applied
-    int cell;      // ENTRY_CELL: the identifier number, -1 the anonymous result
+    EntryKind kind = ENTRY_ON_STACK;
+    bool negated = false;  // s or a cell with MIN applied
+    int cell = 0;          // ENTRY_CELL: the identifier number, -1 the anonymous result
     q_complex constant;
 };
 
@@ -68,8 +70,8 @@ bool foldBinary(int function, const q_complex& a, const q_complex& b, q_complex&
 
 class Translator {
 public:
-    explicit Translator(CompiledCode& out) : out_(out) {}
-
+    // Ready for a compile into out.
+    void start(CompiledCode& out);
     void translate(const Instruction* code, int count);
 
 private:
@@ -85,9 +87,9 @@ private:
     bool fuseMultiplyAdd(int function, const Entry& addend);
     void joinHornerSteps();
     int cellIndex(int cell);
-    void fail() { out_.complete = false; }
+    void fail() { out_->complete = false; }
 
-    CompiledCode& out_;
+    CompiledCode* out_ = nullptr;
     Entry stack_[kCodeCapacity];
     int depth_ = 0;           // entries on the translation stack
     int runtimeDepth_ = 0;    // of them, pushed at run time
@@ -98,13 +100,29 @@ private:
     q_complex assignedConstant_[kCellCapacity];
 };
 
+// The translator holds an entry for every instruction. It lives in static
+// storage rather than on the stack, so that a compile touches only the pages
+// of the entries it uses (a short brenno-cli run pays for every page it
+// touches); compiles run one at a time, like the parser.
+Translator translator;
+
+void Translator::start(CompiledCode& out)
+{
+    out_ = &out;
+    depth_ = 0;
+    runtimeDepth_ = 0;
+    firstHeldBack_ = 0;
+    std::fill(std::begin(assigned_), std::end(assigned_), false);
+    std::fill(std::begin(holdsConstant_), std::end(holdsConstant_), false);
+}
+
 int Translator::cellIndex(int cell)
 {
-    int& index = out_.cellIndex[cell + 1];
+    int& index = out_->cellIndex[cell + 1];
     if (index < 0) {
-        index = out_.cellCount++;
-        out_.cellNumbers[index] = cell;
-        out_.cellWritten[index] = false;
+        index = out_->cellCount++;
+        out_->cellNumbers[index] = cell;
+        out_->cellWritten[index] = false;
     }
     return index;
 }
@@ -115,11 +133,11 @@ int Translator::cellIndex(int cell)
 void Translator::resolve(const Entry& operand, int32_t& slot, q_complex*& pointer)
 {
     slot = kSlotS;
-    pointer = &out_.s;
+    pointer = &out_->s;
     if (operand.kind == ENTRY_CONSTANT) {
-        slot = 1 + out_.constantCount;
-        pointer = &out_.constants[out_.constantCount];
-        out_.constants[out_.constantCount++] = operand.constant;
+        slot = 1 + out_->constantCount;
+        pointer = &out_->constants[out_->constantCount];
+        out_->constants[out_->constantCount++] = operand.constant;
     } else if (operand.kind == ENTRY_CELL) {
         slot = -1 - cellIndex(operand.cell);
         pointer = operand.cell < 0 ? &workAreas.anonymousResult : &workAreas.identValues[operand.cell];
@@ -128,7 +146,7 @@ void Translator::resolve(const Entry& operand, int32_t& slot, q_complex*& pointe
 
 void Translator::emit(CompiledOpcode opcode, const Entry& operand)
 {
-    CompiledInstruction& in = out_.code[out_.count++];
+    CompiledInstruction& in = out_->code[out_->count++];
     in.opcode = opcode;
     resolve(operand, in.slot, in.operand);
     resolve(Entry{ENTRY_ON_STACK, false, 0, {}}, in.addendSlot, in.addend);
@@ -139,9 +157,9 @@ void Translator::emit(CompiledOpcode opcode, const Entry& operand)
 // multiplication's result is the top of the stack.
 bool Translator::fuseMultiplyAdd(int function, const Entry& addend)
 {
-    if (function != FN_ADD || out_.count == 0 || out_.code[out_.count - 1].opcode != CO_MUL_OPERAND)
+    if (function != FN_ADD || out_->count == 0 || out_->code[out_->count - 1].opcode != CO_MUL_OPERAND)
         return false;
-    CompiledInstruction& in = out_.code[out_.count - 1];
+    CompiledInstruction& in = out_->code[out_->count - 1];
     in.opcode = CO_MUL_ADD;
     resolve(addend, in.addendSlot, in.addend);
     joinHornerSteps();
@@ -153,15 +171,15 @@ bool Translator::fuseMultiplyAdd(int function, const Entry& addend)
 // form is then one loop instead of one dispatch a degree.
 void Translator::joinHornerSteps()
 {
-    if (out_.count < 2)
+    if (out_->count < 2)
         return;
-    CompiledInstruction& before = out_.code[out_.count - 2];
-    const CompiledInstruction& last = out_.code[out_.count - 1];
+    CompiledInstruction& before = out_->code[out_->count - 2];
+    const CompiledInstruction& last = out_->code[out_->count - 1];
     const bool constantAddends = before.addendSlot >= 1 && last.addendSlot >= 1;
     if (before.opcode == CO_MUL_ADD && before.slot == last.slot && constantAddends &&
         last.addendSlot == before.addendSlot + before.steps) {
         ++before.steps;
-        --out_.count;
+        --out_->count;
     }
 }
 
@@ -172,7 +190,7 @@ void Translator::materialize(int index)
         return;
     emit(entry.negated ? CO_PUSH_NEGATED : CO_PUSH, entry);
     entry.kind = ENTRY_ON_STACK;
-    out_.maxDepth = std::max(out_.maxDepth, ++runtimeDepth_);
+    out_->maxDepth = std::max(out_->maxDepth, ++runtimeDepth_);
 }
 
 // Pushes, in order, every entry below end that is not pushed yet.
@@ -194,7 +212,7 @@ void Translator::readCell(int cell)
 {
     const int k = cell + 1;
     if (!assigned_[k])
-        out_.selfContained = false;
+        out_->selfContained = false;
     if (holdsConstant_[k])
         push(Entry{ENTRY_CONSTANT, false, 0, assignedConstant_[k]});
     else
@@ -252,7 +270,7 @@ void Translator::popInto(int cell)
     const Entry top = stack_[depth_ - 1];
     materializeUpTo(depth_);
     emit(CO_POP, Entry{ENTRY_CELL, false, cell, {}});
-    out_.cellWritten[cellIndex(cell)] = true;
+    out_->cellWritten[cellIndex(cell)] = true;
     const int k = cell + 1;
     assigned_[k] = true;
     holdsConstant_[k] = top.kind == ENTRY_CONSTANT;
@@ -264,7 +282,7 @@ void Translator::popInto(int cell)
 
 void Translator::translate(const Instruction* code, int count)
 {
-    for (int i = 0; i < count && out_.complete; ++i) {
+    for (int i = 0; i < count && out_->complete; ++i) {
         const Instruction& in = code[i];
         switch (in.opcode) {
         case PSH_IDNT:
@@ -294,10 +312,10 @@ void Translator::translate(const Instruction* code, int count)
         }
     }
     // Cells take the slots after the constants, now that their number is known.
-    for (int i = 0; i < out_.count; ++i) {
-        for (int32_t* slot : {&out_.code[i].slot, &out_.code[i].addendSlot}) {
+    for (int i = 0; i < out_->count; ++i) {
+        for (int32_t* slot : {&out_->code[i].slot, &out_->code[i].addendSlot}) {
             if (*slot < 0)
-                *slot = 1 + out_.constantCount + (-1 - *slot);
+                *slot = 1 + out_->constantCount + (-1 - *slot);
         }
     }
 }
@@ -343,7 +361,8 @@ void compileInternalCode()
     c.selfContained = true;
     c.sourceCount = w.codeCount;
     c.generation = nextGeneration();
-    Translator(c).translate(w.code, w.codeCount);
+    translator.start(c);
+    translator.translate(w.code, w.codeCount);
 }
 
 CompiledCode& currentCompiledCode()

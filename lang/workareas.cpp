@@ -15,16 +15,19 @@ namespace {
 
 bool areasHeld = false;
 
-// Every area starts as zero bytes, which is the value 0 + 0j of the complex
-// arrays. calloc hands out memory fresh from the system without clearing it
-// again, so an area costs no page until it is used: a short brenno-cli run
-// touches few of them.
+// An area is taken from the heap without being touched: a page costs
+// something only when it is first used, and a short brenno-cli run uses few
+// of them. Byte areas and the FILT points start with whatever the heap holds
+// (every reader stays below what was written); the complex arrays, the sweep
+// points and the compiled code start as zero bytes, which is 0 + 0j and a
+// compiled form made from no instructions.
 template <typename T>
-bool obtain(T*& area, int count)
+bool obtain(T*& area, int count, bool zeroed)
 {
     static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>,
                   "an area is plain bytes");
-    area = static_cast<T*>(std::calloc(static_cast<size_t>(count), sizeof(T)));
+    const size_t size = static_cast<size_t>(count) * sizeof(T);
+    area = static_cast<T*>(zeroed ? std::calloc(1, size) : std::malloc(size));
     return area != nullptr;
 }
 
@@ -43,18 +46,18 @@ int allocWorkAreas()
     if (areasHeld)
         return 0;
     int failures = 0;
-    failures += !obtain(w.source, kSourceCapacity);
-    failures += !obtain(w.lineText, kLineCapacity);
-    failures += !obtain(w.diagnostics, kDiagnosticsCapacity);
-    failures += !obtain(w.nodes, kNodeCapacity);
-    failures += !obtain(w.token, kTokenCapacity);
-    failures += !obtain(w.code, kCodeCapacity);
-    failures += !obtain(w.identifiers, kIdentCapacity);
-    failures += !obtain(w.evalStack, kEvalStackCapacity);
-    failures += !obtain(w.identValues, kIdentValueCapacity);
-    failures += !obtain(w.sweepPoints, kResultCapacity);
-    failures += !obtain(w.filtPoints, kResultCapacity);
-    failures += !obtain(w.compiled, 1);
+    failures += !obtain(w.source, kSourceCapacity, false);
+    failures += !obtain(w.lineText, kLineCapacity, false);
+    failures += !obtain(w.diagnostics, kDiagnosticsCapacity, false);
+    failures += !obtain(w.nodes, kNodeCapacity, false);
+    failures += !obtain(w.token, kTokenCapacity, false);
+    failures += !obtain(w.code, kCodeCapacity, false);
+    failures += !obtain(w.identifiers, kIdentCapacity, false);
+    failures += !obtain(w.evalStack, kEvalStackCapacity, true);
+    failures += !obtain(w.identValues, kIdentValueCapacity, true);
+    failures += !obtain(w.sweepPoints, kResultCapacity, true);
+    failures += !obtain(w.filtPoints, kResultCapacity, false);
+    failures += !obtain(w.compiled, 1, true);
     areasHeld = true;
     if (failures != 0) {
         freeWorkAreas();
