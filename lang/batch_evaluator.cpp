@@ -60,6 +60,15 @@ constexpr auto kQuotient = [](const q_complex& a, const q_complex& b) { return a
 constexpr auto kParallel = [](const q_complex& a, const q_complex& b) { return (a * b) / (a + b); };
 constexpr auto kNegation = [](const q_complex& z) { return -z; };
 
+// steps multiply-adds of Horner's scheme: top times x plus the next addend.
+void hornerStepLanes(LaneValues& top, const LaneValues& x, const LaneValues* addends, int steps)
+{
+    for (int k = 0; k < steps; ++k) {
+        combineLanes(top, x, kProduct);
+        combineLanes(top, addends[k], kSum);
+    }
+}
+
 // e^z lane by lane. Lanes of one FILT time point or one sweep share the real
 // part of the argument, so e^re is taken again only when it changes.
 void exponentialLanes(LaneValues& z)
@@ -142,11 +151,10 @@ int evaluateBatch(const CompiledCode& code, int probe, const double* sRe, const 
             nearZero += countNearZeroSums(top, operand, n);
             combineLanes(top, operand, kParallel);
             break;
-        case CO_MUL_ADD:
-            for (int k = 0; k < in.steps; ++k) {
-                combineLanes(top, operand, kProduct);
-                combineLanes(top, scratch.slots[in.addendSlot + k], kSum);
-            }
+        case CO_MUL_ADD: hornerStepLanes(top, operand, scratch.slots + in.addendSlot, in.steps); break;
+        case CO_PUSH_MUL_ADD:
+            stack[++depth] = scratch.slots[in.addendSlot];
+            hornerStepLanes(stack[depth], operand, scratch.slots + in.addendSlot + 1, in.steps);
             break;
         case CO_MIN: mapLanes(top, top, kNegation); break;
         case CO_EXP: exponentialLanes(top); break;

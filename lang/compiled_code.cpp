@@ -166,19 +166,35 @@ bool Translator::fuseMultiplyAdd(int function, const Entry& addend)
     return true;
 }
 
+// The slot of the addend a further step of a multiply-add would take.
+int32_t nextAddendSlot(const CompiledInstruction& in)
+{
+    return in.addendSlot + in.steps + (in.opcode == CO_PUSH_MUL_ADD ? 1 : 0);
+}
+
 // A multiply-add right after another by the same operand, whose addend is the
-// constant after the other's, becomes its next step: a polynomial in Horner
-// form is then one loop instead of one dispatch a degree.
+// constant after the other's, becomes its next step; after the push of the
+// constant before its addend, it starts from that constant. A polynomial in
+// Horner form is then one loop instead of one dispatch a degree.
 void Translator::joinHornerSteps()
 {
     if (out_->count < 2)
         return;
     CompiledInstruction& before = out_->code[out_->count - 2];
     const CompiledInstruction& last = out_->code[out_->count - 1];
-    const bool constantAddends = before.addendSlot >= 1 && last.addendSlot >= 1;
-    if (before.opcode == CO_MUL_ADD && before.slot == last.slot && constantAddends &&
-        last.addendSlot == before.addendSlot + before.steps) {
+    if (last.addendSlot < 1)
+        return;  // the addend is s or a cell
+    const bool multiplyAdd = before.opcode == CO_MUL_ADD || before.opcode == CO_PUSH_MUL_ADD;
+    if (multiplyAdd && before.addendSlot >= 1 && before.slot == last.slot &&
+        last.addendSlot == nextAddendSlot(before)) {
         ++before.steps;
+        --out_->count;
+    } else if (before.opcode == CO_PUSH && before.slot >= 1 && last.addendSlot == before.slot + 1) {
+        before.opcode = CO_PUSH_MUL_ADD;
+        before.addendSlot = before.slot;
+        before.addend = before.operand;
+        before.slot = last.slot;
+        before.operand = last.operand;
         --out_->count;
     }
 }

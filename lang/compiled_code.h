@@ -23,6 +23,8 @@ enum CompiledOpcode : uint8_t {
     // steps of Horner's scheme: a on top of the stack times the operand plus the
     // next addend, steps times over; the addends are consecutive
     CO_MUL_ADD,
+    // a push of the first addend, then CO_MUL_ADD with the addends after it
+    CO_PUSH_MUL_ADD,
     // the top replaced by the function's value
     CO_MIN, CO_EXP, CO_LOG, CO_LN, CO_SIN, CO_COS, CO_TAN, CO_SINH, CO_COSH, CO_TANH, CO_SQRT,
 };

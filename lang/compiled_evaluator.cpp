@@ -9,6 +9,14 @@
 
 namespace {
 
+// steps multiply-adds of Horner's scheme: top times x plus the next addend.
+Q_COMPLEX_INLINE q_complex hornerSteps(q_complex top, const q_complex& x, const q_complex* addends, int steps)
+{
+    for (int k = 0; k < steps; ++k)
+        top = top * x + addends[k];
+    return top;
+}
+
 // One pass over the compiled code; near-zero divisors are added to nearZero.
 // Inlined into its callers, so that a row of evaluations sets the pass up once.
 Q_COMPLEX_INLINE void runCompiled(CompiledCode& c, q_complex s, q_complex* stack, int& nearZero)
@@ -35,9 +43,10 @@ Q_COMPLEX_INLINE void runCompiled(CompiledCode& c, q_complex s, q_complex* stack
         case CO_DIV_OPERAND: top = countedQuotient(top, operand, nearZero); break;
         case CO_POW_OPERAND: top = qPow(top, operand); break;
         case CO_PARALLEL_OPERAND: top = countedParallel(top, operand, nearZero); break;
-        case CO_MUL_ADD:
-            for (int k = 0; k < in->steps; ++k)
-                top = top * operand + in->addend[k];
+        case CO_MUL_ADD: top = hornerSteps(top, operand, in->addend, in->steps); break;
+        case CO_PUSH_MUL_ADD:
+            stack[++depth] = top;
+            top = hornerSteps(in->addend[0], operand, in->addend + 1, in->steps);
             break;
         case CO_MIN: top = -top; break;
         case CO_EXP: top = qExp(top); break;

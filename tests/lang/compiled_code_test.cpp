@@ -116,7 +116,8 @@ protected:
     void countJoinedSteps(const CompiledCode& code)
     {
         for (int i = 0; i < code.count; ++i) {
-            if (code.code[i].opcode == CO_MUL_ADD && code.code[i].steps > 1)
+            const CompiledInstruction& in = code.code[i];
+            if (in.opcode == CO_PUSH_MUL_ADD || (in.opcode == CO_MUL_ADD && in.steps > 1))
                 return void(++programsWithJoinedSteps);
         }
     }
@@ -152,13 +153,14 @@ TEST_F(CompiledCodeTest, ConstantsAreFoldedWhereNothingIsCountedAndPairsFused)
         {"K = 2; H(s) = K * s; PROBE H;", 5},   // K's value is known where H reads it
         {"H(s) = s / 0; PROBE H;", 3},          // counted at every evaluation: not folded
         {"H(s) = s + 1 // -1; PROBE H;", 5},    // a // b of a + b = 0: not folded
-        {"H(s) = (2*s + 3)*s + 1; PROBE H;", 3}, // PUSH 2, one multiply-add of two steps, POP
-        {"H(s) = (((1*s + 2)*s + 3)*s + 4)*s + 5; PROBE H;", 3},
+        {"H(s) = (2*s + 3)*s + 1; PROBE H;", 2}, // push 2 and two multiply-adds in one, POP
+        {"H(s) = (((1*s + 2)*s + 3)*s + 4)*s + 5; PROBE H;", 2},
         // Steps stay apart where an addend is not a constant or the operand changes
         // (G takes three instructions).
         {"G(s) = 1/s; H(s) = ((2*s + G)*s + 3)*s + 4; PROBE H;", 3 + 4},
         {"H(s) = ((2*s + s)*s + 3)*s + 4; PROBE H;", 4},
-        {"G(s) = 1/s; H(s) = ((2*s + 3)*G + 4)*s + 5; PROBE H;", 3 + 5},
+        {"G(s) = 1/s; H(s) = ((2*s + 3)*G + 4)*s + 5; PROBE H;", 3 + 4},
+        {"H(s) = (s*s + 3)*s + 4; PROBE H;", 3},  // PUSH s, one multiply-add of two steps, POP
     };
     for (const Case& c : cases) {
         compile(c.program);
