@@ -40,10 +40,10 @@ constexpr int kSlotCapacity = 1 + kCodeCapacity + kCellCapacity;
 struct CompiledInstruction {
     CompiledOpcode opcode;
     int32_t slot;         // batches: the operand's slot
-    int32_t addendSlot;   // CO_MUL_ADD: the first addend's slot
-    int32_t steps;        // CO_MUL_ADD: the multiply-adds
+    int32_t addendSlot;   // CO_MUL_ADD, CO_PUSH_MUL_ADD: the first addend's slot
+    int32_t steps;        // CO_MUL_ADD, CO_PUSH_MUL_ADD: the multiply-adds
     q_complex* operand;   // single evaluations: s, a constant or a value cell
-    q_complex* addend;    // CO_MUL_ADD: the first addend
+    q_complex* addend;    // CO_MUL_ADD, CO_PUSH_MUL_ADD: the first addend
 };
 
 // Obtained as zero bytes with the work areas (made from no instructions, not
